@@ -1,0 +1,22 @@
+#include "module1.h"
+
+std::array<DrawingRecord, DrawingSlots> drawings{};
+std::int16_t drawCount = 0;
+
+std::array<Color, 8> palette{};
+std::int16_t paletteIndex = 0;
+double zoomFactor = 0;
+double pi = 0;
+bool replaying = false;
+bool animStopped = false;
+std::int16_t penWidth = 0;
+bool fullScreen = false;
+bool meterOn = false;
+double frameDelay = 0;
+
+FormRef<MainPanel> Form1;
+FormRef<CanvasWindow> canvas;
+FormRef<GeneratorPanel> genbox;
+FormRef<HelpWindow> help1;
+FormRef<AboutWindow> about1;
+FormRef<ErrorWindow> errbox;

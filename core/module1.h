@@ -1,0 +1,64 @@
+#pragma once
+
+// The state that every window shares, as plain globals: the drawing list,
+// the palette, the zoom, the program's pi, the flags that stop the long
+// loops, the animation options and the one instance of every window.
+//
+// Everything starts at zero; the main panel's load gives the values their
+// defaults. The procedures of the drawing core take record indices:
+// DrawCurve traces one record on the canvas, Replay traces the list.
+
+#include "platform/color.h"
+#include "platform/formref.h"
+
+#include <array>
+#include <cstdint>
+
+// The parameters of one drawing; radii and distances in canvas units.
+struct DrawingRecord {
+    double statRadius = 0;
+    double rotRadius = 0;
+    double penDistance = 0;
+    double startAngle = 0; // radians
+    Color color = 0;
+    std::int16_t gearPosition = 0; // -100 inside ... 0 on the rim ... 100 outside
+};
+
+// Slots 0 to 5000; every access goes through at(), which checks the bound.
+inline constexpr int DrawingSlots = 5001;
+extern std::array<DrawingRecord, DrawingSlots> drawings;
+// The number of drawings since the last clear: the next free slot.
+extern std::int16_t drawCount;
+
+extern std::array<Color, 8> palette;
+extern std::int16_t paletteIndex;
+extern double zoomFactor;
+extern double pi;
+extern bool replaying;
+extern bool animStopped;
+extern std::int16_t penWidth;
+extern bool fullScreen;
+extern bool meterOn;
+extern double frameDelay;
+
+class MainPanel;
+class CanvasWindow;
+class GeneratorPanel;
+class HelpWindow;
+class AboutWindow;
+class ErrorWindow;
+
+extern FormRef<MainPanel> Form1;
+extern FormRef<CanvasWindow> canvas;
+extern FormRef<GeneratorPanel> genbox;
+extern FormRef<HelpWindow> help1;
+extern FormRef<AboutWindow> about1;
+extern FormRef<ErrorWindow> errbox;
+
+// Traces drawings[index] on the canvas as a closed polyline.
+void DrawCurve(std::int16_t index);
+// Clears the canvas and traces the drawing list again, yielding after each
+// curve until it ends or replaying is cleared.
+void Replay();
+// A click on the canvas starts a replay, or stops the running one.
+void canvas_Click();

@@ -1,0 +1,125 @@
+#include "mainpanel.h"
+
+#include "canvaswindow.h"
+#include "core/module1.h"
+#include "drawingcolors.h"
+#include "generator/generatorpanel.h"
+#include "infowindows/aboutwindow.h"
+#include "infowindows/errorwindow.h"
+#include "infowindows/helpwindow.h"
+#include "platform/numbers.h"
+#include "platform/system.h"
+#include "setuppreview.h"
+
+void MainPanel::onLoad()
+{
+    saveas.setEnabled(false);
+    zoomFactor = 0.25;
+    canvas->show();
+    pi = 3.141592654;
+    animStopped = true;
+    replaying = false;
+    randomize.setEnabled(true);
+    prims.setEnabled(false);
+    paletteIndex = 0;
+    drawCount = 0;
+    ScaleCanvas();
+    DrawSetup();
+    palette = {RGB(0, 0, 0),   RGB(256, 0, 0), RGB(0, 128, 128), RGB(128, 128, 0),
+               RGB(0, 0, 256), RGB(0, 256, 0), RGB(128, 0, 128), RGB(256, 128, 0)};
+}
+
+void MainPanel::onUnload()
+{
+    canvas.unload();
+    about1.unload();
+    errbox.unload();
+    help1.unload();
+    genbox.unload();
+    End();
+}
+
+void MainPanel::start_Click()
+{
+    // Nothing is stored or drawn when the drawing cannot be made.
+    if (drawCount >= DrawingSlots) {
+        ShowError("the drawing list is full and must be cleared");
+        return;
+    }
+    const std::optional<double> degrees = textToNumber(Text4.text());
+    if (!degrees) {
+        ShowError("the start angle must be a number");
+        return;
+    }
+    saveas.setEnabled(true);
+    DrawingRecord &record = drawings.at(drawCount);
+    record.color = chip0.backColor();
+    record.statRadius = numberOr0(Text1.text()) * 5;
+    record.rotRadius = numberOr0(Text2.text()) * 5;
+    record.penDistance = (numberOr0(Text3.text()) / 100) * record.rotRadius;
+    record.startAngle = (-*degrees / 180) * pi;
+    record.gearPosition = std::int16_t(HScroll1.value());
+    DrawCurve(drawCount);
+    drawCount = drawCount + 1;
+    NextColor();
+}
+
+void MainPanel::Command1_Click()
+{
+    canvas->surface().clear();
+    saveas.setEnabled(false);
+    drawCount = 0;
+}
+
+void MainPanel::VScroll1_Change()
+{
+    Text1.setText(QString::number(VScroll1.value()));
+    DrawSetup();
+}
+
+void MainPanel::VScroll2_Change()
+{
+    Text2.setText(QString::number(VScroll2.value()));
+    DrawSetup();
+}
+
+void MainPanel::VScroll3_Change()
+{
+    Text3.setText(QString::number(VScroll3.value()));
+    DrawSetup();
+}
+
+void MainPanel::VScroll4_Change()
+{
+    Text4.setText(QString::number(VScroll4.value()));
+    DrawSetup();
+}
+
+void MainPanel::HScroll1_Change()
+{
+    const QString position = QString::number(HScroll1.value());
+    Text5.setText(position);
+    genbox->Text7.setText(position);
+    genbox->Text8.setText(position);
+    DrawSetup();
+}
+
+void MainPanel::exit_Click()
+{
+    unload();
+}
+
+void MainPanel::gen_Click()
+{
+    genbox->show();
+}
+
+void MainPanel::vhelp_Click()
+{
+    help1->show();
+}
+
+void MainPanel::about_Click()
+{
+    about1->show();
+}

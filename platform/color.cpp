@@ -1,0 +1,34 @@
+#include "color.h"
+
+#include <algorithm>
+
+Color RGB(int red, int green, int blue)
+{
+    const auto channel = [](int value) { return Color(std::clamp(value, 0, 255)); };
+    return channel(red) | channel(green) << 8 | channel(blue) << 16;
+}
+
+int redOf(Color color)
+{
+    return int(color & 0xFF);
+}
+
+int greenOf(Color color)
+{
+    return int(color >> 8 & 0xFF);
+}
+
+int blueOf(Color color)
+{
+    return int(color >> 16 & 0xFF);
+}
+
+QColor toQColor(Color color)
+{
+    return QColor(redOf(color), greenOf(color), blueOf(color));
+}
+
+Color fromQColor(const QColor &color)
+{
+    return RGB(color.red(), color.green(), color.blue());
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+// Colours are 32-bit values 0x00BBGGRR: red in the low byte, then green,
+// then blue, the top byte 0.
+
+#include <QColor>
+#include <cstdint>
+
+using Color = std::uint32_t;
+
+// Composes a colour from three channels; a channel above 255 counts as 255
+// and one below 0 as 0.
+Color RGB(int red, int green, int blue);
+
+int redOf(Color color);
+int greenOf(Color color);
+int blueOf(Color color);
+
+QColor toQColor(Color color);
+Color fromQColor(const QColor &color);

@@ -1,0 +1,42 @@
+#pragma once
+
+// The standard colour and file-save dialogs. Each dialog component keeps
+// the colour and the file name last chosen in it; the colour dialog opens
+// with its current colour preselected.
+
+#include "color.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+class CommonDialog
+{
+public:
+    explicit CommonDialog(QWidget &owner) : m_owner(owner) {}
+
+    Color color() const { return m_color; }
+    QString fileName() const { return m_fileName; }
+    // A filter in the form "description|pattern|description|pattern".
+    void setFilter(const QString &filter) { m_filter = filter; }
+
+    // Modal; each returns false when the user cancelled, leaving the colour
+    // or file name as it was.
+    bool showColor();
+    bool showSave();
+
+    // Test seams: while set, the answer stands in for the user; nothing
+    // means Cancel.
+    using ColorAnswer = std::function<std::optional<Color>(Color shown)>;
+    using SaveAnswer = std::function<std::optional<QString>(const QString &filter)>;
+    static void setColorAnswer(ColorAnswer answer);
+    static void setSaveAnswer(SaveAnswer answer);
+
+private:
+    QWidget &m_owner;
+    Color m_color = 0;
+    QString m_fileName;
+    QString m_filter;
+};

@@ -1,0 +1,108 @@
+#include "form.h"
+
+#include "system.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+Form::Form(const QString &name, const QString &caption, int clientWidth, int clientHeight, BorderStyle border)
+    : m_layout(new QVBoxLayout(this)), m_client(new PictureBox(this)),
+      m_designClientSize(twipsToPixels(clientWidth), twipsToPixels(clientHeight))
+{
+    setObjectName(name);
+    m_client->setObjectName(name);
+    setWindowTitle(caption);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(0);
+    m_layout->addWidget(m_client);
+    m_client->resize(m_designClientSize);
+    connect(m_client, &PictureBox::clicked, this, &Form::clicked);
+    connect(m_client, &PictureBox::resized, this, &Form::resized);
+    setBorderStyle(border);
+}
+
+void Form::setBorderStyle(BorderStyle border)
+{
+    const bool wasVisible = isVisible();
+    switch (border) {
+    case BorderStyle::None:
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        break;
+    case BorderStyle::FixedSingle:
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                       Qt::MSWindowsFixedSizeDialogHint);
+        break;
+    case BorderStyle::Sizable:
+        setWindowFlags(Qt::Window);
+        break;
+    }
+    if (border == BorderStyle::FixedSingle) {
+        m_client->setFixedSize(m_designClientSize);
+        m_layout->setSizeConstraint(QLayout::SetFixedSize);
+    } else {
+        m_client->setMinimumSize(0, 0);
+        m_client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        m_layout->setSizeConstraint(QLayout::SetDefaultConstraint);
+    }
+    if (wasVisible)
+        show();
+}
+
+void Form::moveTo(int left, int top)
+{
+    move(twipsToPixels(left), twipsToPixels(top));
+}
+
+QMenuBar &Form::menuBar()
+{
+    if (!m_menuBar) {
+        m_menuBar = new QMenuBar(this);
+        m_layout->setMenuBar(m_menuBar);
+    }
+    return *m_menuBar;
+}
+
+void Form::setVisible(bool visible)
+{
+    if (visible && !m_sized) {
+        // The design gives the client area; the window grows by its menu bar.
+        const int menuHeight = m_menuBar ? m_menuBar->sizeHint().height() : 0;
+        resize(m_designClientSize + QSize(0, menuHeight));
+        m_sized = true;
+    }
+    QWidget::setVisible(visible);
+}
+
+void Form::load(std::function<void()> forget)
+{
+    m_forget = std::move(forget);
+    onLoad();
+}
+
+void Form::unload()
+{
+    if (m_unloading)
+        return;
+    m_unloading = true;
+    onUnload();
+    hide();
+    if (m_forget)
+        m_forget();
+    deleteWhenIdle(this);
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    unload();
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    if (!event->text().isEmpty())
+        emit keyPressed(event->text().at(0).unicode());
+    QWidget::keyPressEvent(event);
+}

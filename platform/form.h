@@ -1,0 +1,70 @@
+#pragma once
+
+// A top-level window. Its client area is a drawing surface, the parent of
+// its controls; a menu bar, when the window has menus, stands above it.
+//
+// A window is created and loaded on first reference through a FormRef;
+// unloading runs the window's unload handler, hides it and lets the FormRef
+// create a new one on the next reference.
+
+#include "picturebox.h"
+
+#include <QWidget>
+#include <functional>
+
+class QMenuBar;
+class QVBoxLayout;
+
+enum class BorderStyle { None, FixedSingle, Sizable };
+
+class Form : public QWidget
+{
+    Q_OBJECT
+public:
+    // Design name, caption, client size in twips and border style.
+    Form(const QString &name, const QString &caption, int clientWidth, int clientHeight, BorderStyle border);
+
+    void setCaption(const QString &caption) { setWindowTitle(caption); }
+    QString caption() const { return windowTitle(); }
+    void setBorderStyle(BorderStyle border);
+    // Places the window's upper-left corner on the screen, in twips.
+    void moveTo(int left, int top);
+
+    // The client area: the parent of the controls and a drawing surface.
+    PictureBox &client() { return *m_client; }
+    Surface &surface() { return m_client->surface(); }
+    void setBackColor(Color color) { m_client->setBackColor(color); }
+    int clientPixelWidth() const { return m_client->width(); }
+    int clientPixelHeight() const { return m_client->height(); }
+
+    QMenuBar &menuBar();
+
+    // Runs the unload handler, hides the window and discards it.
+    void unload();
+
+    // Called once by the FormRef that created the window.
+    void load(std::function<void()> forget);
+
+    void setVisible(bool visible) override;
+
+signals:
+    void clicked();
+    void keyPressed(int charCode);
+    void resized();
+
+protected:
+    virtual void onLoad() {}
+    virtual void onUnload() {}
+
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QVBoxLayout *m_layout;
+    PictureBox *m_client;
+    QMenuBar *m_menuBar = nullptr;
+    QSize m_designClientSize;
+    bool m_sized = false;
+    bool m_unloading = false;
+    std::function<void()> m_forget;
+};

@@ -1,0 +1,166 @@
+#include "surface.h"
+
+#include <QPainter>
+#include <QWidget>
+#include <cmath>
+
+namespace {
+std::vector<SurfaceOp> *surfaceLog = nullptr;
+
+QPen pen(Color color)
+{
+    QPen pen(toQColor(color));
+    pen.setCosmetic(true);
+    pen.setWidth(1);
+    return pen;
+}
+} // namespace
+
+Surface::Surface(QWidget &owner)
+    : m_owner(owner), m_backColor(fromQColor(owner.palette().color(QPalette::Window)))
+{
+}
+
+void Surface::setLog(std::vector<SurfaceOp> *log)
+{
+    surfaceLog = log;
+}
+
+void Surface::record(SurfaceOp::Kind kind, float x1, float y1, float x2, float y2, Color color)
+{
+    if (surfaceLog)
+        surfaceLog->push_back({m_owner.objectName(), kind, x1, y1, x2, y2, color});
+}
+
+void Surface::setBackColor(Color color)
+{
+    m_backColor = color;
+    clear();
+}
+
+void Surface::setScale(float left, float top, float right, float bottom)
+{
+    record(SurfaceOp::Scale, left, top, right, bottom, 0);
+    flush();
+    m_userScale = true;
+    m_left = left;
+    m_top = top;
+    m_width = right - left;
+    m_height = bottom - top;
+    updateMapping();
+}
+
+void Surface::updateMapping()
+{
+    if (!m_userScale || m_width == 0 || m_height == 0) {
+        m_xScale = m_yScale = 1;
+        return;
+    }
+    const QSizeF pixels = m_image.deviceIndependentSize();
+    m_xScale = pixels.width() / m_width;
+    m_yScale = pixels.height() / m_height;
+}
+
+QPointF Surface::userToPixel(float x, float y) const
+{
+    if (!m_userScale)
+        return QPointF(x, y);
+    return QPointF((x - m_left) * m_xScale, (y - m_top) * m_yScale);
+}
+
+void Surface::resize(QSize pixels, qreal devicePixelRatio)
+{
+    flush();
+    QImage resized((pixels * devicePixelRatio).expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    resized.setDevicePixelRatio(devicePixelRatio);
+    resized.fill(toQColor(m_backColor));
+    if (!m_image.isNull()) {
+        QPainter painter(&resized);
+        painter.drawImage(0, 0, m_image);
+    }
+    m_image = resized;
+    updateMapping();
+}
+
+void Surface::clear()
+{
+    record(SurfaceOp::Clear, 0, 0, 0, 0, m_backColor);
+    m_run.clear();
+    m_image.fill(toQColor(m_backColor));
+    m_currentX = m_currentY = 0;
+    m_owner.update();
+}
+
+void Surface::line(float x1, float y1, float x2, float y2)
+{
+    record(SurfaceOp::Line, x1, y1, x2, y2, m_foreColor);
+    drawSegment(x1, y1, x2, y2, m_foreColor);
+}
+
+void Surface::line(float x1, float y1, float x2, float y2, Color color)
+{
+    record(SurfaceOp::Line, x1, y1, x2, y2, color);
+    drawSegment(x1, y1, x2, y2, color);
+}
+
+void Surface::drawSegment(float x1, float y1, float x2, float y2, Color color)
+{
+    flush();
+    QPainter painter(&m_image);
+    painter.setPen(pen(color));
+    painter.drawLine(userToPixel(x1, y1), userToPixel(x2, y2));
+    m_currentX = x2;
+    m_currentY = y2;
+    m_owner.update();
+}
+
+void Surface::lineTo(float x, float y, Color color)
+{
+    record(SurfaceOp::LineTo, m_currentX, m_currentY, x, y, color);
+    if (!m_run.isEmpty() && color != m_runColor)
+        flush();
+    if (m_run.isEmpty()) {
+        m_run.append(userToPixel(m_currentX, m_currentY));
+        m_runColor = color;
+        m_owner.update();
+    }
+    m_run.append(userToPixel(x, y));
+    m_currentX = x;
+    m_currentY = y;
+}
+
+void Surface::flush()
+{
+    if (m_run.isEmpty())
+        return;
+    QPainter painter(&m_image);
+    painter.setPen(pen(m_runColor));
+    painter.drawPolyline(m_run);
+    m_run.clear();
+}
+
+void Surface::circle(float x, float y, float radius, Color color)
+{
+    record(SurfaceOp::Circle, x, y, radius, 0, color);
+    flush();
+    QPainter painter(&m_image);
+    painter.setPen(pen(color));
+    const double pixels = std::abs(radius * m_xScale);
+    painter.drawEllipse(userToPixel(x, y), pixels, pixels);
+    m_owner.update();
+}
+
+void Surface::fillBox(float x1, float y1, float x2, float y2, Color color)
+{
+    record(SurfaceOp::FillBox, x1, y1, x2, y2, color);
+    flush();
+    QPainter painter(&m_image);
+    painter.fillRect(QRectF(userToPixel(x1, y1), userToPixel(x2, y2)).normalized(), toQColor(color));
+    m_owner.update();
+}
+
+const QImage &Surface::image()
+{
+    flush();
+    return m_image;
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+// A drawing surface keeps its picture in a backing image, which the widget
+// that owns it copies to the screen when it paints. Drawing happens in a
+// user coordinate system set from the upper-left and lower-right corners of
+// the client area, x growing to the right and y downwards in the usual case.
+//
+// Consecutive lines drawn from the current point in one colour are gathered
+// into a single polyline and drawn when anything else happens to the
+// surface, when it paints, or when its picture is read: the pixels come out
+// the same, at a fraction of the cost per segment.
+
+#include "color.h"
+
+#include <QImage>
+#include <QPolygonF>
+#include <QString>
+#include <vector>
+
+class QWidget;
+
+// One drawing operation as a surface received it, in user coordinates.
+struct SurfaceOp {
+    enum Kind { Clear, Scale, Line, LineTo, Circle, FillBox };
+    QString surface; // the owning widget's object name
+    Kind kind;
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0; // a circle's radius is x2
+    Color color = 0;
+    bool operator==(const SurfaceOp &) const = default;
+};
+
+class Surface
+{
+public:
+    explicit Surface(QWidget &owner);
+
+    void setBackColor(Color color);
+    Color backColor() const { return m_backColor; }
+
+    // The user coordinate system: (left, top) at the upper-left corner of
+    // the client area and (right, bottom) at its lower-right corner.
+    void setScale(float left, float top, float right, float bottom);
+    QPointF userToPixel(float x, float y) const;
+
+    // Clears to the background colour; the current point returns to (0, 0).
+    void clear();
+    // A line in the foreground colour, or in the given colour; afterwards
+    // the current point is the second point.
+    void line(float x1, float y1, float x2, float y2);
+    void line(float x1, float y1, float x2, float y2, Color color);
+    // A line from the current point, which then moves to (x, y).
+    void lineTo(float x, float y, Color color);
+    // A circle outline; the radius is measured along the x axis.
+    void circle(float x, float y, float radius, Color color);
+    void fillBox(float x1, float y1, float x2, float y2, Color color);
+
+    float currentX() const { return m_currentX; }
+    float currentY() const { return m_currentY; }
+
+    // The picture as it stands, with every gathered line drawn.
+    const QImage &image();
+    void resize(QSize pixels, qreal devicePixelRatio);
+
+    // A test seam: while a log is set, every surface appends what it is
+    // asked to draw to it.
+    static void setLog(std::vector<SurfaceOp> *log);
+
+private:
+    void record(SurfaceOp::Kind kind, float x1, float y1, float x2, float y2, Color color);
+    void flush();
+    void drawSegment(float x1, float y1, float x2, float y2, Color color);
+    void updateMapping();
+
+    QWidget &m_owner;
+    QImage m_image;
+    Color m_backColor;
+    Color m_foreColor = 0;
+    void updateMapping();
+
+    bool m_userScale = false; // pixels until a scale is set
+    float m_left = 0, m_top = 0, m_width = 1, m_height = 1;
+    double m_xScale = 1, m_yScale = 1; // pixels per user unit
+    float m_currentX = 0, m_currentY = 0;
+    QPolygonF m_run; // the gathered polyline, in pixels
+    Color m_runColor = 0;
+};

@@ -1,0 +1,66 @@
+#include "system.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+int yieldDepth = 0;
+int beeps = 0;
+std::function<void()> endHook;
+std::vector<QPointer<QObject>> awaitingDeletion;
+
+void deleteAwaiting()
+{
+    for (const QPointer<QObject> &object : std::exchange(awaitingDeletion, {})) {
+        if (object)
+            object->deleteLater();
+    }
+}
+} // namespace
+
+void DoEvents()
+{
+    ++yieldDepth;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    --yieldDepth;
+    if (yieldDepth == 0)
+        deleteAwaiting();
+}
+
+void Beep()
+{
+    ++beeps;
+    QApplication::beep();
+}
+
+int beepCount()
+{
+    return beeps;
+}
+
+void End()
+{
+    if (endHook) {
+        endHook();
+        return;
+    }
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+void setEndHook(std::function<void()> hook)
+{
+    endHook = std::move(hook);
+}
+
+void deleteWhenIdle(QObject *object)
+{
+    // Qt's own deferred deletion may run inside a nested processEvents and
+    // pull the object from under a handler that is still running.
+    awaitingDeletion.emplace_back(object);
+    if (yieldDepth == 0)
+        deleteAwaiting();
+}

@@ -1,0 +1,6 @@
+#include "textbox.h"
+
+TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
+{
+    connect(this, &QLineEdit::textChanged, this, &TextBox::changed);
+}
