@@ -3,12 +3,14 @@
 #include "core/module1.h"
 #include "mainpanel.h"
 #include "platform/system.h"
+#include "setuppreview.h"
 
 #include <cmath>
 
 CanvasWindow::CanvasWindow() : Form("canvas", "canvas", 6285, 6000, BorderStyle::Sizable)
 {
     moveTo(4725, 420);
+    setBackColor(systemWindowColor());
     connect(this, &Form::clicked, this, &canvas_Click);
     connect(this, &Form::resized, this, &CanvasWindow::Form_Resize);
 }

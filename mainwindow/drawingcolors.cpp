@@ -48,5 +48,5 @@ void MainPanel::chip0_Click()
     // After Cancel the dialog still holds the colour it opened with.
     CommonDialog1.showColor();
     chip0.setBackColor(CommonDialog1.color());
-    palette.at(paletteIndex) = chip0.backColor();
+    ::palette.at(paletteIndex) = chip0.backColor();
 }

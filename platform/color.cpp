@@ -1,5 +1,8 @@
 #include "color.h"
 
+#include <QGuiApplication>
+#include <QPalette>
+
 #include <algorithm>
 
 Color RGB(int red, int green, int blue)
@@ -31,4 +34,9 @@ QColor toQColor(Color color)
 Color fromQColor(const QColor &color)
 {
     return RGB(color.red(), color.green(), color.blue());
+}
+
+Color systemWindowColor()
+{
+    return fromQColor(QGuiApplication::palette().color(QPalette::Base));
 }

@@ -16,5 +16,9 @@ int redOf(Color color);
 int greenOf(Color color);
 int blueOf(Color color);
 
+// The system's background colour for documents and drawings (white on
+// most desktops), as opposed to the grey of panels.
+Color systemWindowColor();
+
 QColor toQColor(Color color);
 Color fromQColor(const QColor &color);

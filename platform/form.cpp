@@ -14,6 +14,12 @@ Form::Form(const QString &name, const QString &caption, int clientWidth, int cli
 {
     setObjectName(name);
     m_client->setObjectName(name);
+    // The design sizes and positions are made for the classic 8-point
+    // dialog font; larger desktop fonts would not fit the labels.
+    QFont designFont = font();
+    designFont.setPixelSize(11);
+    designFont.setStretch(QFont::SemiCondensed);
+    setFont(designFont);
     setWindowTitle(caption);
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);

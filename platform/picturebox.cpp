@@ -6,7 +6,6 @@
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent), m_surface(*this)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_surface.resize(size(), devicePixelRatioF());
 }
 
 void PictureBox::setBackColor(Color color)
@@ -22,7 +21,7 @@ void PictureBox::paintEvent(QPaintEvent *)
 
 void PictureBox::resizeEvent(QResizeEvent *)
 {
-    m_surface.resize(size(), devicePixelRatioF());
+    m_surface.fitToOwner();
     emit resized();
 }
 

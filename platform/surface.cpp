@@ -41,7 +41,7 @@ void Surface::setBackColor(Color color)
 void Surface::setScale(float left, float top, float right, float bottom)
 {
     record(SurfaceOp::Scale, left, top, right, bottom, 0);
-    flush();
+    begin();
     m_userScale = true;
     m_left = left;
     m_top = top;
@@ -68,8 +68,13 @@ QPointF Surface::userToPixel(float x, float y) const
     return QPointF((x - m_left) * m_xScale, (y - m_top) * m_yScale);
 }
 
-void Surface::resize(QSize pixels, qreal devicePixelRatio)
+void Surface::fitToOwner()
 {
+    const qreal devicePixelRatio = m_owner.devicePixelRatioF();
+    const QSize pixels = m_owner.size();
+    if (!m_image.isNull() && m_image.deviceIndependentSize().toSize() == pixels &&
+        m_image.devicePixelRatio() == devicePixelRatio)
+        return;
     flush();
     QImage resized((pixels * devicePixelRatio).expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     resized.setDevicePixelRatio(devicePixelRatio);
@@ -86,6 +91,7 @@ void Surface::clear()
 {
     record(SurfaceOp::Clear, 0, 0, 0, 0, m_backColor);
     m_run.clear();
+    fitToOwner();
     m_image.fill(toQColor(m_backColor));
     m_currentX = m_currentY = 0;
     m_owner.update();
@@ -105,7 +111,7 @@ void Surface::line(float x1, float y1, float x2, float y2, Color color)
 
 void Surface::drawSegment(float x1, float y1, float x2, float y2, Color color)
 {
-    flush();
+    begin();
     QPainter painter(&m_image);
     painter.setPen(pen(color));
     painter.drawLine(userToPixel(x1, y1), userToPixel(x2, y2));
@@ -120,6 +126,7 @@ void Surface::lineTo(float x, float y, Color color)
     if (!m_run.isEmpty() && color != m_runColor)
         flush();
     if (m_run.isEmpty()) {
+        fitToOwner();
         m_run.append(userToPixel(m_currentX, m_currentY));
         m_runColor = color;
         m_owner.update();
@@ -142,7 +149,7 @@ void Surface::flush()
 void Surface::circle(float x, float y, float radius, Color color)
 {
     record(SurfaceOp::Circle, x, y, radius, 0, color);
-    flush();
+    begin();
     QPainter painter(&m_image);
     painter.setPen(pen(color));
     const double pixels = std::abs(radius * m_xScale);
@@ -153,14 +160,21 @@ void Surface::circle(float x, float y, float radius, Color color)
 void Surface::fillBox(float x1, float y1, float x2, float y2, Color color)
 {
     record(SurfaceOp::FillBox, x1, y1, x2, y2, color);
-    flush();
+    begin();
     QPainter painter(&m_image);
     painter.fillRect(QRectF(userToPixel(x1, y1), userToPixel(x2, y2)).normalized(), toQColor(color));
     m_owner.update();
 }
 
-const QImage &Surface::image()
+// Before any operation other than continuing a run of lines.
+void Surface::begin()
 {
     flush();
+    fitToOwner();
+}
+
+const QImage &Surface::image()
+{
+    begin();
     return m_image;
 }

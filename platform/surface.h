@@ -59,7 +59,10 @@ public:
 
     // The picture as it stands, with every gathered line drawn.
     const QImage &image();
-    void resize(QSize pixels, qreal devicePixelRatio);
+    // Follows a change of the owner's size, keeping the picture at the
+    // upper-left. Every operation does this first, since a hidden widget
+    // learns of its new geometry only when it is shown.
+    void fitToOwner();
 
     // A test seam: while a log is set, every surface appends what it is
     // asked to draw to it.
@@ -70,12 +73,12 @@ private:
     void flush();
     void drawSegment(float x1, float y1, float x2, float y2, Color color);
     void updateMapping();
+    void begin();
 
     QWidget &m_owner;
     QImage m_image;
     Color m_backColor;
     Color m_foreColor = 0;
-    void updateMapping();
 
     bool m_userScale = false; // pixels until a scale is set
     float m_left = 0, m_top = 0, m_width = 1, m_height = 1;

@@ -1,0 +1,29 @@
+#!/bin/sh
+# Installs what is missing, builds Rondel, then starts it ("run") or runs
+# the test suite ("test"). Works as root and as a user with sudo.
+set -eu
+
+packages="cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev"
+mode=${1:-run}
+here=$(cd "$(dirname "$0")" && pwd)
+build="$here/build"
+
+missing=""
+for package in $packages; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
+done
+if [ -n "$missing" ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+fi
+
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release
+cmake --build "$build" -j "$(nproc)"
+
+case "$mode" in
+run) exec "$build/app/rondel" ;;
+test) cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure ;;
+*) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
