@@ -87,6 +87,7 @@ void MainPanel::setDesignValues()
     HScroll1.setValue(-100);
     Text5.setText("-100");
     Text5.setEnabled(false);
+    Picture1.setObjectName("Picture1");
     Picture1.setBackColor(systemWindowColor());
     Label6.setCaption("setup");
 }

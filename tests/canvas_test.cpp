@@ -1,0 +1,101 @@
+#include "core/module1.h"
+#include "mainwindow/canvaswindow.h"
+#include "mainwindow/mainpanel.h"
+#include "platform/system.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ZoomCase {
+    const char *name;
+    int zoomIns;  // or zoom-outs when negative
+    double factor;
+    float low, high; // canvas corners
+    float boxLow, boxHigh;
+    const char *percent;
+    int beeps;
+};
+
+class Zoom : public ::testing::TestWithParam<ZoomCase>
+{
+};
+
+TEST_P(Zoom, CommandsFromTheStartValue)
+{
+    const ZoomCase &c = GetParam();
+    SurfaceRecorder recorder;
+    startProgram();
+    for (int i = 0; i < std::abs(c.zoomIns); ++i)
+        (c.zoomIns > 0 ? Form1->zi : Form1->zo).trigger();
+
+    EXPECT_DOUBLE_EQ(zoomFactor, c.factor);
+    EXPECT_EQ(beepCount(), c.beeps);
+    const std::vector<SurfaceOp> canvasOps = recorder.on("canvas");
+    ASSERT_FALSE(canvasOps.empty());
+    EXPECT_EQ(canvasOps.back(), (SurfaceOp{"canvas", SurfaceOp::Scale, c.low, c.low, c.high, c.high, 0}));
+    const std::vector<SurfaceOp> box = recorder.on("Picture1");
+    const auto boxScale = std::find_if(box.rbegin(), box.rend(), [](auto &op) { return op.kind == SurfaceOp::Scale; });
+    ASSERT_NE(boxScale, box.rend());
+    EXPECT_EQ(boxScale->x1, c.boxLow);
+    EXPECT_EQ(boxScale->x2, c.boxHigh);
+    EXPECT_EQ(canvas->caption(), QString("canvas  ") + c.percent);
+    EXPECT_EQ(Form1->Label6.caption(), QString("status  ") + c.percent);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Canvas, Zoom,
+    ::testing::Values(ZoomCase{"Start", 0, 0.25, -500, 500, -100, 100, " 25%", 0},
+                      ZoomCase{"In1", 1, 0.17677669529663687, -354, 353, -71, 70, " 17%", 0},
+                      ZoomCase{"In2", 2, 0.12499999999999999, -250, 249, -50, 49, " 12%", 0},
+                      ZoomCase{"In5", 5, 0.0441941738241592, -89, 88, -18, 17, " 4%", 0},
+                      ZoomCase{"In6ClampsWithABeep", 6, 0.03125, -63, 62, -13, 12, " 3%", 1},
+                      ZoomCase{"In7BeepsAgain", 7, 0.03125, -63, 62, -13, 12, " 3%", 2},
+                      ZoomCase{"Out1", -1, 0.3535533905932738, -708, 707, -142, 141, " 35%", 0},
+                      ZoomCase{"Out2", -2, 0.5000000000000001, -1001, 1000, -201, 200, " 50%", 0},
+                      ZoomCase{"Out3", -3, 0.7071067811865477, -1415, 1414, -283, 282, " 70%", 0},
+                      ZoomCase{"Out4ClampsWithABeep", -4, 1, -2000, 2000, -400, 400, " 100%", 1}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Canvas, StartsAtDesignSizeWithTheZoomCaptionAndNoBeep)
+{
+    startProgram();
+    EXPECT_TRUE(canvas->isVisible());
+    EXPECT_EQ(canvas->clientPixelWidth(), 419);
+    EXPECT_EQ(canvas->clientPixelHeight(), 400);
+    EXPECT_EQ(canvas->caption(), "canvas   25%");
+    EXPECT_EQ(Form1->Label6.caption(), "status   25%");
+    EXPECT_EQ(beepCount(), 0);
+}
+
+TEST(Canvas, ZoomClearsTheCanvasAndRedrawsOnlyTheSetupBox)
+{
+    startProgram();
+    clickDraw();
+    SurfaceRecorder recorder;
+    Form1->zi.trigger();
+    EXPECT_EQ(recorder.canvasLineTos(), 0);
+    EXPECT_EQ(recorder.on("canvas").front().kind, SurfaceOp::Clear);
+    // The setup box: cleared and drawn with a pen of radius 5 at the new scale.
+    const std::vector<SurfaceOp> box = recorder.on("Picture1");
+    ASSERT_EQ(box.back().kind, SurfaceOp::Circle);
+    EXPECT_EQ(box.back().x2, 5.0f);
+}
+
+TEST(Canvas, ResizeRescalesAndRedrawsTheListOnce)
+{
+    startProgram();
+    clickDraw();
+    clickDraw();
+    SurfaceRecorder recorder;
+    canvas->resize(600, 300);
+    DoEvents();
+    EXPECT_EQ(recorder.canvasLineTos(), 800);
+    EXPECT_EQ(canvas->clientPixelWidth(), 600);
+    // The same square of user units, stretched to the new shape.
+    EXPECT_EQ(canvas->surface().userToPixel(500, 500), QPointF(600, 300));
+    EXPECT_FALSE(replaying);
+}
+
+} // namespace

@@ -1,0 +1,113 @@
+#include "core/module1.h"
+#include "mainwindow/drawingcolors.h"
+#include "mainwindow/mainpanel.h"
+#include "platform/commondialog.h"
+#include "testsupport.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Colors : public ::testing::Test
+{
+protected:
+    void SetUp() override { startProgram(); }
+    void TearDown() override { CommonDialog::setColorAnswer({}); }
+
+    // Draws and returns the colour the drawing took.
+    Color draw()
+    {
+        clickDraw();
+        return drawings.at(drawCount - 1).color;
+    }
+    void clickChip() { QTest::mouseClick(&Form1->chip0, Qt::LeftButton); }
+};
+
+TEST_F(Colors, PrimaryCycleStartsWithTheChipsDesignColour)
+{
+    std::vector<Color> drawn;
+    for (int i = 0; i < 10; ++i)
+        drawn.push_back(draw());
+    EXPECT_EQ(drawn, (std::vector<Color>{RGB(0, 0, 192), palette[1], palette[2], palette[3], palette[4], palette[5],
+                                         palette[6], palette[7], palette[0], palette[1]}));
+}
+
+TEST_F(Colors, RandomModeKeepsThePrimarySlot)
+{
+    draw();
+    draw();
+    Form1->randomize.trigger();
+    EXPECT_FALSE(Form1->randomize.isEnabled());
+    EXPECT_TRUE(Form1->prims.isEnabled());
+    for (int i = 0; i < 3; ++i) {
+        const Color c = draw();
+        EXPECT_LE(redOf(c) + greenOf(c) + blueOf(c), 400);
+    }
+    EXPECT_EQ(paletteIndex, 2);
+    Form1->prims.trigger();
+    EXPECT_TRUE(Form1->randomize.isEnabled());
+    EXPECT_EQ(draw(), RGB(0, 0, 0));
+    EXPECT_EQ(draw(), palette[3]);
+}
+
+TEST_F(Colors, ModeCommandsRedrawThePenInTheNewColour)
+{
+    SurfaceRecorder recorder;
+    Form1->randomize.trigger();
+    ASSERT_EQ(recorder.on("Picture1").size(), 5u);
+    EXPECT_EQ(recorder.on("Picture1").back().color, Form1->chip0.backColor());
+    Form1->prims.trigger();
+    ASSERT_EQ(recorder.on("Picture1").size(), 10u);
+    EXPECT_EQ(recorder.on("Picture1").back().color, RGB(0, 0, 0));
+}
+
+TEST_F(Colors, RandomColorsAreDarkAndTheSameInEveryRun)
+{
+    // Never seeded: every run starts with the same colour.
+    EXPECT_EQ(RandomColor(), 885683u);
+    int light = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const Color c = RandomColor();
+        ASSERT_LE(redOf(c) + greenOf(c) + blueOf(c), 400);
+        ASSERT_EQ(c >> 24, 0u);
+        light += redOf(c) + greenOf(c) + blueOf(c) > 300;
+    }
+    EXPECT_GT(light, 1000); // the whole accepted range is reached
+}
+
+TEST_F(Colors, ChipTakesTheChosenColourAndTheCurrentSlot)
+{
+    Form1->randomize.trigger();
+    const Color K = RGB(10, 20, 30);
+    Color shown = 1;
+    CommonDialog::setColorAnswer([&](Color current) {
+        shown = current;
+        return K;
+    });
+    clickChip();
+    EXPECT_EQ(shown, RGB(0, 0, 0)); // black before the first choice
+    EXPECT_EQ(palette[0], K);
+    EXPECT_EQ(draw(), K);
+    EXPECT_NE(draw(), K);
+
+    CommonDialog::setColorAnswer([&](Color current) {
+        shown = current;
+        return std::nullopt;
+    });
+    clickChip();
+    EXPECT_EQ(shown, K); // the dialog kept the last choice
+    EXPECT_EQ(Form1->chip0.backColor(), K);
+}
+
+TEST_F(Colors, CancelledFirstChoiceMakesTheChipBlack)
+{
+    CommonDialog::setColorAnswer([](Color) { return std::nullopt; });
+    clickDraw();
+    clickChip();
+    EXPECT_EQ(Form1->chip0.backColor(), RGB(0, 0, 0));
+    EXPECT_EQ(palette[1], RGB(0, 0, 0));
+    EXPECT_EQ(draw(), RGB(0, 0, 0));
+}
+
+} // namespace

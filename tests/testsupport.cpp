@@ -1,0 +1,56 @@
+#include "testsupport.h"
+
+#include "core/module1.h"
+#include "mainwindow/canvaswindow.h"
+#include "mainwindow/mainpanel.h"
+#include "platform/system.h"
+
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+
+void startProgram()
+{
+    Form1->show();
+    DoEvents();
+}
+
+SurfaceRecorder::SurfaceRecorder()
+{
+    Surface::setLog(&m_log);
+}
+
+SurfaceRecorder::~SurfaceRecorder()
+{
+    Surface::setLog(nullptr);
+}
+
+std::vector<SurfaceOp> SurfaceRecorder::on(const QString &surface) const
+{
+    std::vector<SurfaceOp> ops;
+    std::copy_if(m_log.begin(), m_log.end(), std::back_inserter(ops),
+                 [&](const SurfaceOp &op) { return op.surface == surface; });
+    return ops;
+}
+
+int SurfaceRecorder::canvasLineTos() const
+{
+    return int(std::count_if(m_log.begin(), m_log.end(), [](const SurfaceOp &op) {
+        return op.surface == "canvas" && op.kind == SurfaceOp::LineTo;
+    }));
+}
+
+void atNextYield(std::function<void()> action)
+{
+    QTimer::singleShot(0, std::move(action));
+}
+
+void clickDraw()
+{
+    QTest::mouseClick(&Form1->start, Qt::LeftButton);
+}
+
+void clickCanvas()
+{
+    QTest::mouseClick(&canvas->client(), Qt::LeftButton);
+}

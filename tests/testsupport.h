@@ -1,0 +1,38 @@
+#pragma once
+
+// Helpers shared by the tests: starting the program as its entry point does,
+// recording what the surfaces draw, and acting as the user.
+
+#include "platform/surface.h"
+
+#include <functional>
+#include <vector>
+
+// Loads and shows the main panel, as the program's start, and handles the
+// events that follow.
+void startProgram();
+
+// Records every drawing operation for as long as it lives.
+class SurfaceRecorder
+{
+public:
+    SurfaceRecorder();
+    ~SurfaceRecorder();
+
+    // The operations received by the named surface ("canvas", "Picture1").
+    std::vector<SurfaceOp> on(const QString &surface) const;
+    // How many lines from the current point the canvas received.
+    int canvasLineTos() const;
+    void clear() { m_log.clear(); }
+
+private:
+    std::vector<SurfaceOp> m_log;
+};
+
+// Runs the action at the next yield, that is inside the running loop.
+void atNextYield(std::function<void()> action);
+
+// Presses "draw" on the main panel.
+void clickDraw();
+// A click of the left mouse button on the canvas.
+void clickCanvas();

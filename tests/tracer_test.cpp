@@ -1,0 +1,150 @@
+#include "core/module1.h"
+#include "mainwindow/canvaswindow.h"
+#include "platform/system.h"
+#include "testsupport.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A record as the main panel's "draw" fills it from slider values.
+DrawingRecord fromPanel(double stat, double rot, double penPercent, double degrees, int position)
+{
+    DrawingRecord record;
+    record.statRadius = stat * 5;
+    record.rotRadius = rot * 5;
+    record.penDistance = penPercent / 100 * record.rotRadius;
+    record.startAngle = (-degrees / 180) * pi;
+    record.color = RGB(1, 2, 3);
+    record.gearPosition = std::int16_t(position);
+    return record;
+}
+
+class Tracer : public ::testing::Test
+{
+protected:
+    void SetUp() override { startProgram(); }
+
+    std::vector<SurfaceOp> trace(const DrawingRecord &record, std::int16_t slot = 0)
+    {
+        drawings.at(slot) = record;
+        SurfaceRecorder recorder;
+        DrawCurve(slot);
+        return recorder.on("canvas");
+    }
+};
+
+TEST_F(Tracer, StartUpCurveStartsAtP0AndClosesThereAfter400Segments)
+{
+    const std::vector<SurfaceOp> ops = trace(fromPanel(100, 40, 100, 0, -100));
+    ASSERT_EQ(ops.size(), 401u);
+    // The first operation only moves the current point to P0.
+    EXPECT_EQ(ops[0].kind, SurfaceOp::Line);
+    EXPECT_EQ(ops[0].x1, 500.0f);
+    EXPECT_EQ(ops[0].x2, 500.0f);
+    EXPECT_EQ(ops[0].y2, 0.0f);
+    EXPECT_EQ(ops[1].kind, SurfaceOp::LineTo);
+    EXPECT_EQ(ops[1].x1, 500.0f);
+    EXPECT_NEAR(ops[1].x2, 499.235, 5e-4);
+    EXPECT_NEAR(ops[1].y2, -6.269, 5e-4);
+    EXPECT_NEAR(ops[2].x2, 496.946, 5e-4);
+    EXPECT_NEAR(ops[2].y2, -12.450, 5e-4);
+    EXPECT_EQ(ops[2].x1, ops[1].x2); // each segment starts where the last ended
+    EXPECT_EQ(ops.back().x2, 500.0f);
+    EXPECT_EQ(ops.back().y2, 0.0f);
+    for (size_t i = 1; i < ops.size(); ++i)
+        ASSERT_EQ(ops[i].color, RGB(1, 2, 3));
+    EXPECT_EQ(canvas->surface().currentX(), 500.0f);
+}
+
+TEST_F(Tracer, OutsideGearStartsFartherOutAndTurnsTheSameWay)
+{
+    const std::vector<SurfaceOp> ops = trace(fromPanel(100, 40, 100, 0, 100));
+    ASSERT_EQ(ops.size(), 401u);
+    EXPECT_EQ(ops[0].x2, 900.0f);
+    EXPECT_NEAR(ops[1].x2, 899.038, 5e-4);
+    EXPECT_NEAR(ops[1].y2, 37.679, 5e-4);
+}
+
+TEST_F(Tracer, StartAngleOf90DegreesPutsP0StraightAbove)
+{
+    const std::vector<SurfaceOp> ops = trace(fromPanel(100, 40, 100, 90, -100));
+    EXPECT_NEAR(ops[0].x2, 0, 1e-3);
+    EXPECT_NEAR(ops[0].y2, -500, 1e-3);
+}
+
+struct SegmentCase {
+    const char *name;
+    double stat, rot, pen;
+    int position;
+    int segments;
+};
+
+class SegmentCount : public Tracer, public ::testing::WithParamInterface<SegmentCase>
+{
+};
+
+TEST_P(SegmentCount, ClosingRuleEndsTheCurve)
+{
+    const SegmentCase &c = GetParam();
+    const std::vector<SurfaceOp> ops = trace(fromPanel(c.stat, c.rot, c.pen, 0, c.position));
+    EXPECT_EQ(int(ops.size()) - 1, c.segments);
+    EXPECT_EQ(ops.back().x2, ops.front().x2);
+    EXPECT_EQ(ops.back().y2, ops.front().y2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tracer, SegmentCount,
+                         ::testing::Values(SegmentCase{"HalfSizeGear", 100, 50, 50, -100, 200},
+                                           SegmentCase{"CircleOfSmallGear", 120, 10, 0, 100, 960},
+                                           SegmentCase{"RimCentredCountsAsInside", 100, 40, 100, 0, 400},
+                                           SegmentCase{"NearlyEqualGears", 120, 119, 100, -100, 23800},
+                                           SegmentCase{"LongestSliderCurve", 119, 120, 50, -100, 24000},
+                                           SegmentCase{"CentreAndPenAtOrigin", 100, 100, 0, -100, 1},
+                                           SegmentCase{"CuspAtP0", 10, 40, 100, 0, 1},
+                                           SegmentCase{"PassesP0BeforeClosing", 10, 40, 25, -50, 160},
+                                           SegmentCase{"ToAndFroOnALine", 10, 10, 50, -50, 1}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(Tracer, RimCentredGearTurnsAgainstTheCentre)
+{
+    // k = -R/r at position 0: the pen's turn cancels the centre's at first,
+    // where turning with it would move the first sample 31 units down.
+    const std::vector<SurfaceOp> ops = trace(fromPanel(100, 40, 100, 0, 0));
+    EXPECT_EQ(ops[0].x2, 700.0f);
+    EXPECT_NEAR(ops[1].y2, 0.0f, 0.1);
+}
+
+TEST_F(Tracer, LastSlotIsTracedAndOutOfRangeSlotsAreRefused)
+{
+    EXPECT_EQ(trace(fromPanel(100, 40, 100, 0, -100), 5000).size(), 401u);
+    EXPECT_THROW(DrawCurve(5001), std::out_of_range);
+    EXPECT_THROW(DrawCurve(-1), std::out_of_range);
+}
+
+TEST_F(Tracer, RecordsThatWouldNeverCloseDrawNothing)
+{
+    DrawingRecord noGear = fromPanel(100, 40, 100, 0, -100);
+    noGear.rotRadius = 0;
+    EXPECT_TRUE(trace(noGear).empty());
+    DrawingRecord tinyRatio = fromPanel(100, 40, 100, 0, -100);
+    tinyRatio.statRadius = 1;
+    tinyRatio.rotRadius = 100;
+    EXPECT_TRUE(trace(tinyRatio).empty());
+}
+
+TEST_F(Tracer, ClosedCanvasIsCreatedAgainAndTheCurveStartsAtP0)
+{
+    canvas.unload();
+    DoEvents();
+    const std::vector<SurfaceOp> ops = trace(fromPanel(100, 40, 100, 0, -100));
+    EXPECT_TRUE(canvas->isVisible());
+    ASSERT_FALSE(ops.empty());
+    const auto firstLineTo =
+        std::find_if(ops.begin(), ops.end(), [](const SurfaceOp &op) { return op.kind == SurfaceOp::LineTo; });
+    ASSERT_NE(firstLineTo, ops.end());
+    EXPECT_EQ(firstLineTo->x1, 500.0f);
+    EXPECT_EQ(firstLineTo->y1, 0.0f);
+}
+
+} // namespace
