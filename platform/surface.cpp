@@ -1,10 +1,15 @@
 #include "surface.h"
 
 #include <QPainter>
+#include <QTimer>
 #include <QWidget>
 #include <cmath>
 
 namespace {
+// Screens show about 60 pictures a second; a replay can draw thousands of
+// curves a second, and copying the whole picture to the screen after each
+// would cost more than drawing them.
+constexpr int RepaintInterval = 15; // milliseconds
 std::vector<SurfaceOp> *surfaceLog = nullptr;
 
 QPen pen(Color color)
@@ -94,7 +99,7 @@ void Surface::clear()
     fitToOwner();
     m_image.fill(toQColor(m_backColor));
     m_currentX = m_currentY = 0;
-    m_owner.update();
+    changed();
 }
 
 void Surface::line(float x1, float y1, float x2, float y2)
@@ -117,7 +122,7 @@ void Surface::drawSegment(float x1, float y1, float x2, float y2, Color color)
     painter.drawLine(userToPixel(x1, y1), userToPixel(x2, y2));
     m_currentX = x2;
     m_currentY = y2;
-    m_owner.update();
+    changed();
 }
 
 void Surface::lineTo(float x, float y, Color color)
@@ -129,7 +134,7 @@ void Surface::lineTo(float x, float y, Color color)
         fitToOwner();
         m_run.append(userToPixel(m_currentX, m_currentY));
         m_runColor = color;
-        m_owner.update();
+        changed();
     }
     m_run.append(userToPixel(x, y));
     m_currentX = x;
@@ -154,7 +159,7 @@ void Surface::circle(float x, float y, float radius, Color color)
     painter.setPen(pen(color));
     const double pixels = std::abs(radius * m_xScale);
     painter.drawEllipse(userToPixel(x, y), pixels, pixels);
-    m_owner.update();
+    changed();
 }
 
 void Surface::fillBox(float x1, float y1, float x2, float y2, Color color)
@@ -163,7 +168,25 @@ void Surface::fillBox(float x1, float y1, float x2, float y2, Color color)
     begin();
     QPainter painter(&m_image);
     painter.fillRect(QRectF(userToPixel(x1, y1), userToPixel(x2, y2)).normalized(), toQColor(color));
-    m_owner.update();
+    changed();
+}
+
+void Surface::changed()
+{
+    if (m_repaintPending)
+        return;
+    const qint64 wait = m_lastRepaint.isValid() ? RepaintInterval - m_lastRepaint.elapsed() : 0;
+    if (wait <= 0) {
+        m_owner.update();
+        m_lastRepaint.start();
+        return;
+    }
+    m_repaintPending = true;
+    QTimer::singleShot(int(wait), &m_owner, [this] {
+        m_repaintPending = false;
+        m_owner.update();
+        m_lastRepaint.start();
+    });
 }
 
 // Before any operation other than continuing a run of lines.

@@ -12,6 +12,7 @@
 
 #include "color.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPolygonF>
 #include <QString>
@@ -74,6 +75,8 @@ private:
     void drawSegment(float x1, float y1, float x2, float y2, Color color);
     void updateMapping();
     void begin();
+    // Asks the owner to repaint, at most once per repaint interval.
+    void changed();
 
     QWidget &m_owner;
     QImage m_image;
@@ -86,4 +89,6 @@ private:
     float m_currentX = 0, m_currentY = 0;
     QPolygonF m_run; // the gathered polyline, in pixels
     Color m_runColor = 0;
+    QElapsedTimer m_lastRepaint;
+    bool m_repaintPending = false;
 };
