@@ -129,14 +129,6 @@ TEST(Platform, NumbersFromText)
     QLocale::setDefault(QLocale::c());
 }
 
-TEST(Platform, ColoursClampTheirChannels)
-{
-    EXPECT_EQ(RGB(256, 0, 0), 0x0000FFu);
-    EXPECT_EQ(RGB(0, 128, 128), 0x808000u);
-    EXPECT_EQ(RGB(-5, 0, 300), 0xFF0000u);
-    EXPECT_EQ(fromQColor(toQColor(0x123456)), 0x123456u);
-}
-
 TEST(Platform, SurfaceDrawsInUserCoordinates)
 {
     Form window("probe", "probe", 1500, 1500, BorderStyle::Sizable);

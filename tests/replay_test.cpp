@@ -107,6 +107,18 @@ TEST_F(Replaying, ClosingTheGeneratorStopsIt)
     EXPECT_TRUE(animStopped);
 }
 
+TEST_F(Replaying, ClosingTheCanvasBringsItBackWithTheWholePicture)
+{
+    SurfaceRecorder recorder;
+    atNextYield([] { canvas->close(); });
+    clickCanvas();
+    // The next curve re-creates the canvas, whose first showing replays the
+    // list; that curve is then traced on top and the interrupted replay stops.
+    EXPECT_TRUE(canvas->isVisible());
+    EXPECT_EQ(curves(recorder), colorsOf(0, 0, 1, 2, 3, 1));
+    EXPECT_FALSE(replaying);
+}
+
 TEST_F(Replaying, ZoomDuringAReplayGoesOnAtTheNewScale)
 {
     SurfaceRecorder recorder;
