@@ -1,7 +1,7 @@
 // A replay of a full list of start-up curves beside the same DrawCurve
 // calls without the replay's yields and repaints.
 
-#include "benchsupport.h"
+#include "testsupport.h"
 #include "mainwindow/canvaswindow.h"
 
 #include <benchmark/benchmark.h>
@@ -11,7 +11,7 @@ namespace {
 void fillList()
 {
     startProgram();
-    drawings.fill(panelRecord(100, 40, 100, -100));
+    drawings.fill(panelRecord(100, 40, 100, 0, -100));
     drawCount = DrawingSlots;
 }
 

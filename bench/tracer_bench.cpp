@@ -2,7 +2,7 @@
 // computed alone, then drawn on an image of the canvas's size with one
 // polyline call.
 
-#include "benchsupport.h"
+#include "testsupport.h"
 #include "mainwindow/canvaswindow.h"
 
 #include <QPainter>
@@ -12,8 +12,8 @@
 
 namespace {
 
-const DrawingRecord startUpCurve = panelRecord(100, 40, 100, -100); // 400 segments
-const DrawingRecord longestCurve = panelRecord(119, 120, 50, -100); // 24000 segments
+const DrawingRecord startUpCurve = panelRecord(100, 40, 100, 0, -100); // 400 segments
+const DrawingRecord longestCurve = panelRecord(119, 120, 50, 0, -100); // 24000 segments
 
 void BM_DrawCurve(benchmark::State &state, const DrawingRecord &record)
 {

@@ -26,7 +26,7 @@ void MainPanel::onLoad()
     ScaleCanvas();
     DrawSetup();
     ::palette = {RGB(0, 0, 0),   RGB(256, 0, 0), RGB(0, 128, 128), RGB(128, 128, 0),
-               RGB(0, 0, 256), RGB(0, 256, 0), RGB(128, 0, 128), RGB(256, 128, 0)};
+                 RGB(0, 0, 256), RGB(0, 256, 0), RGB(128, 0, 128), RGB(256, 128, 0)};
 }
 
 void MainPanel::onUnload()

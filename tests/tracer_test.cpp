@@ -8,19 +8,6 @@
 
 namespace {
 
-// A record as the main panel's "draw" fills it from slider values.
-DrawingRecord fromPanel(double stat, double rot, double penPercent, double degrees, int position)
-{
-    DrawingRecord record;
-    record.statRadius = stat * 5;
-    record.rotRadius = rot * 5;
-    record.penDistance = penPercent / 100 * record.rotRadius;
-    record.startAngle = (-degrees / 180) * pi;
-    record.color = RGB(1, 2, 3);
-    record.gearPosition = std::int16_t(position);
-    return record;
-}
-
 class Tracer : public ::testing::Test
 {
 protected:
@@ -37,7 +24,7 @@ protected:
 
 TEST_F(Tracer, StartUpCurveStartsAtP0AndClosesThereAfter400Segments)
 {
-    const std::vector<SurfaceOp> ops = trace(fromPanel(100, 40, 100, 0, -100));
+    const std::vector<SurfaceOp> ops = trace(panelRecord(100, 40, 100, 0, -100));
     ASSERT_EQ(ops.size(), 401u);
     // The first operation only moves the current point to P0.
     EXPECT_EQ(ops[0].kind, SurfaceOp::Line);
@@ -54,13 +41,13 @@ TEST_F(Tracer, StartUpCurveStartsAtP0AndClosesThereAfter400Segments)
     EXPECT_EQ(ops.back().x2, 500.0f);
     EXPECT_EQ(ops.back().y2, 0.0f);
     for (size_t i = 1; i < ops.size(); ++i)
-        ASSERT_EQ(ops[i].color, RGB(1, 2, 3));
+        ASSERT_EQ(ops[i].color, RGB(0, 0, 192));
     EXPECT_EQ(canvas->surface().currentX(), 500.0f);
 }
 
 TEST_F(Tracer, OutsideGearStartsFartherOutAndTurnsTheSameWay)
 {
-    const std::vector<SurfaceOp> ops = trace(fromPanel(100, 40, 100, 0, 100));
+    const std::vector<SurfaceOp> ops = trace(panelRecord(100, 40, 100, 0, 100));
     ASSERT_EQ(ops.size(), 401u);
     EXPECT_EQ(ops[0].x2, 900.0f);
     EXPECT_NEAR(ops[1].x2, 899.038, 5e-4);
@@ -69,7 +56,7 @@ TEST_F(Tracer, OutsideGearStartsFartherOutAndTurnsTheSameWay)
 
 TEST_F(Tracer, StartAngleOf90DegreesPutsP0StraightAbove)
 {
-    const std::vector<SurfaceOp> ops = trace(fromPanel(100, 40, 100, 90, -100));
+    const std::vector<SurfaceOp> ops = trace(panelRecord(100, 40, 100, 90, -100));
     EXPECT_NEAR(ops[0].x2, 0, 1e-3);
     EXPECT_NEAR(ops[0].y2, -500, 1e-3);
 }
@@ -88,7 +75,7 @@ class SegmentCount : public Tracer, public ::testing::WithParamInterface<Segment
 TEST_P(SegmentCount, ClosingRuleEndsTheCurve)
 {
     const SegmentCase &c = GetParam();
-    const std::vector<SurfaceOp> ops = trace(fromPanel(c.stat, c.rot, c.pen, 0, c.position));
+    const std::vector<SurfaceOp> ops = trace(panelRecord(c.stat, c.rot, c.pen, 0, c.position));
     EXPECT_EQ(int(ops.size()) - 1, c.segments);
     EXPECT_EQ(ops.back().x2, ops.front().x2);
     EXPECT_EQ(ops.back().y2, ops.front().y2);
@@ -110,24 +97,24 @@ TEST_F(Tracer, RimCentredGearTurnsAgainstTheCentre)
 {
     // k = -R/r at position 0: the pen's turn cancels the centre's at first,
     // where turning with it would move the first sample 31 units down.
-    const std::vector<SurfaceOp> ops = trace(fromPanel(100, 40, 100, 0, 0));
+    const std::vector<SurfaceOp> ops = trace(panelRecord(100, 40, 100, 0, 0));
     EXPECT_EQ(ops[0].x2, 700.0f);
     EXPECT_NEAR(ops[1].y2, 0.0f, 0.1);
 }
 
 TEST_F(Tracer, LastSlotIsTracedAndOutOfRangeSlotsAreRefused)
 {
-    EXPECT_EQ(trace(fromPanel(100, 40, 100, 0, -100), 5000).size(), 401u);
+    EXPECT_EQ(trace(panelRecord(100, 40, 100, 0, -100), 5000).size(), 401u);
     EXPECT_THROW(DrawCurve(5001), std::out_of_range);
     EXPECT_THROW(DrawCurve(-1), std::out_of_range);
 }
 
 TEST_F(Tracer, RecordsThatWouldNeverCloseDrawNothing)
 {
-    DrawingRecord noGear = fromPanel(100, 40, 100, 0, -100);
+    DrawingRecord noGear = panelRecord(100, 40, 100, 0, -100);
     noGear.rotRadius = 0;
     EXPECT_TRUE(trace(noGear).empty());
-    DrawingRecord tinyRatio = fromPanel(100, 40, 100, 0, -100);
+    DrawingRecord tinyRatio = panelRecord(100, 40, 100, 0, -100);
     tinyRatio.statRadius = 1;
     tinyRatio.rotRadius = 100;
     EXPECT_TRUE(trace(tinyRatio).empty());
@@ -137,7 +124,7 @@ TEST_F(Tracer, ClosedCanvasIsCreatedAgainAndTheCurveStartsAtP0)
 {
     canvas.unload();
     DoEvents();
-    const std::vector<SurfaceOp> ops = trace(fromPanel(100, 40, 100, 0, -100));
+    const std::vector<SurfaceOp> ops = trace(panelRecord(100, 40, 100, 0, -100));
     EXPECT_TRUE(canvas->isVisible());
     ASSERT_FALSE(ops.empty());
     const auto firstLineTo =

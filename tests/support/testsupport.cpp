@@ -15,6 +15,18 @@ void startProgram()
     DoEvents();
 }
 
+DrawingRecord panelRecord(double stat, double rot, double penPercent, double degrees, int position)
+{
+    DrawingRecord record;
+    record.statRadius = stat * 5;
+    record.rotRadius = rot * 5;
+    record.penDistance = penPercent / 100 * record.rotRadius;
+    record.startAngle = (-degrees / 180) * pi;
+    record.color = RGB(0, 0, 192);
+    record.gearPosition = std::int16_t(position);
+    return record;
+}
+
 SurfaceRecorder::SurfaceRecorder()
 {
     Surface::setLog(&m_log);

@@ -3,6 +3,7 @@
 // Helpers shared by the tests: starting the program as its entry point does,
 // recording what the surfaces draw, and acting as the user.
 
+#include "core/module1.h"
 #include "platform/surface.h"
 
 #include <functional>
@@ -11,6 +12,9 @@
 // Loads and shows the main panel, as the program's start, and handles the
 // events that follow.
 void startProgram();
+
+// The record that "draw" makes from slider values, in the chip's start colour.
+DrawingRecord panelRecord(double stat, double rot, double penPercent, double degrees, int position);
 
 // Records every drawing operation for as long as it lives.
 class SurfaceRecorder
