@@ -3,8 +3,12 @@
 # the test suite ("test"). Works as root and as a user with sudo.
 set -eu
 
-packages="cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev"
 mode=${1:-run}
+packages="cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev"
+if [ "$mode" = test ]; then
+    # The tests check that a metafile reader accepts the saved files.
+    packages="$packages libwmf-bin fonts-urw-base35"
+fi
 here=$(cd "$(dirname "$0")" && pwd)
 build="$here/build"
 

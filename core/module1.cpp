@@ -13,6 +13,7 @@ std::int16_t penWidth = 0;
 bool fullScreen = false;
 bool meterOn = false;
 double frameDelay = 0;
+QString metafileName;
 
 FormRef<MainPanel> Form1;
 FormRef<CanvasWindow> canvas;

@@ -2,7 +2,8 @@
 
 // The state that every window shares, as plain globals: the drawing list,
 // the palette, the zoom, the program's pi, the flags that stop the long
-// loops, the animation options and the one instance of every window.
+// loops, the animation options, the metafile's name and the one instance
+// of every window.
 //
 // Everything starts at zero; the main panel's load gives the values their
 // defaults. The procedures of the drawing core take record indices:
@@ -11,6 +12,7 @@
 #include "platform/color.h"
 #include "platform/formref.h"
 
+#include <QString>
 #include <array>
 #include <cstdint>
 
@@ -40,6 +42,8 @@ extern std::int16_t penWidth;
 extern bool fullScreen;
 extern bool meterOn;
 extern double frameDelay;
+// The file name last returned by the save dialog, for the whole run.
+extern QString metafileName;
 
 class MainPanel;
 class CanvasWindow;

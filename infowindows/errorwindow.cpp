@@ -4,6 +4,8 @@
 #include "platform/system.h"
 #include "platform/twips.h"
 
+#include <algorithm>
+
 ErrorWindow::ErrorWindow() : Form("errbox", "Rondel error", 3075, 1200, BorderStyle::Sizable)
 {
     moveTo(720, 8010);
@@ -19,8 +21,18 @@ void ErrorWindow::onLoad()
     Beep();
 }
 
+void ErrorWindow::fitMessage()
+{
+    const int designHeight = twipsToPixels(495);
+    const int extra = std::max(0, Label1.heightForWidth(Label1.width()) - designHeight);
+    Label1.resize(Label1.width(), designHeight + extra);
+    Command1.move(Command1.x(), twipsToPixels(720) + extra);
+    resize(width(), std::max(height(), twipsToPixels(1200) + extra));
+}
+
 void ShowError(const QString &message)
 {
     errbox->Label1.setCaption(message);
     errbox->show();
+    errbox->fitMessage();
 }

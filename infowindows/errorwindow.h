@@ -17,9 +17,14 @@ public:
     Label Label1{&client()};
     CommandButton Command1{&client()};
 
+    // Grows the label, and the window with it, when the message needs more
+    // than the design's two lines (a message naming a file may).
+    void fitMessage();
+
 protected:
     void onLoad() override;
 };
 
-// Puts the message into the error window's label and shows the window.
+// Puts the message into the error window's label and shows the window with
+// the whole message in view.
 void ShowError(const QString &message);

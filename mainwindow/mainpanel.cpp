@@ -1,5 +1,6 @@
 #include "mainpanel.h"
 
+#include "export/metafileexport.h"
 #include "platform/twips.h"
 #include "setuppreview.h"
 
@@ -111,6 +112,7 @@ void MainPanel::connectEvents()
     connect(&HScroll1, &ScrollBar::changed, this, &MainPanel::HScroll1_Change);
     connect(&Picture1, &PictureBox::clicked, this, &DrawSetup);
     connect(&chip0, &PictureBox::clicked, this, &MainPanel::chip0_Click);
+    connect(&saveas, &MenuItem::clicked, this, &saveas_Click);
     connect(&exit, &MenuItem::clicked, this, &MainPanel::exit_Click);
     connect(&randomize, &MenuItem::clicked, this, &MainPanel::randomize_Click);
     connect(&prims, &MenuItem::clicked, this, &MainPanel::prims_Click);

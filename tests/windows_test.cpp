@@ -56,6 +56,15 @@ TEST(InfoWindows, ErrorWindowBeepsOncePerShowing)
     ShowError("third");
     EXPECT_EQ(beepCount(), 2);
     EXPECT_EQ(errbox->caption(), "Rondel error");
+    const QRect designLabel = errbox->Label1.geometry();
+
+    // A long message pushes the button down instead of hiding under it.
+    ShowError("could not save \"/home/someone/Documents/drawings/rosette.wmf\": No such file or directory");
+    const QLabel &label = errbox->Label1;
+    EXPECT_GE(label.height(), label.heightForWidth(label.width()));
+    EXPECT_GT(label.height(), designLabel.height());
+    EXPECT_GT(errbox->Command1.y(), label.geometry().bottom());
+    EXPECT_GT(errbox->clientPixelHeight(), errbox->Command1.geometry().bottom());
 }
 
 TEST(Generator, LoadsWithTheMainPanelsPositionAndUnloadStopsTheLoops)

@@ -6,8 +6,16 @@
 #include "core/module1.h"
 #include "platform/surface.h"
 
+#include <QString>
 #include <functional>
+#include <ostream>
 #include <vector>
+
+// Lets the tests' failure messages show texts as text.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 // Loads and shows the main panel, as the program's start, and handles the
 // events that follow.

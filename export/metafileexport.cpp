@@ -1,0 +1,63 @@
+#include "metafileexport.h"
+
+#include "core/curvetrace.h"
+#include "core/module1.h"
+#include "infowindows/errorwindow.h"
+#include "mainwindow/mainpanel.h"
+#include "platform/metafilerecorder.h"
+
+#include <optional>
+
+namespace {
+// The recording of the save in progress, into which the drawings go.
+std::optional<MetafileRecorder> metafile;
+} // namespace
+
+void saveas_Click()
+{
+    CommonDialog &dialog = Form1->CommonDialog1;
+    dialog.setFilter("meta files (*.wmf)|*.wmf|all files (*.*)|*.*");
+    // A cancelled dialog writes nothing, not even the file chosen before,
+    // and leaves Save as enabled for another try.
+    if (!dialog.showSave())
+        return;
+    metafileName = dialog.fileName();
+    SaveMetafile();
+}
+
+void SaveMetafile()
+{
+    metafile.emplace(metafileName);
+    WriteMetafileCurves();
+    const bool saved = metafile->close();
+    const QString reason = metafile->errorString();
+    metafile.reset();
+    // A failed save leaves any earlier file of that name as it was, and
+    // Save as enabled, so that nothing is lost.
+    if (!saved) {
+        ShowError(QString("could not save \"%1\": %2").arg(metafileName, reason));
+        return;
+    }
+    Form1->saveas.setEnabled(false);
+}
+
+void WriteMetafileCurves()
+{
+    for (std::int16_t i = 0; i < drawCount; ++i)
+        PlotMetafileCurve(i);
+}
+
+void PlotMetafileCurve(std::int16_t index)
+{
+    const DrawingRecord record = drawings.at(index);
+    if (!CanTraceCurve(record))
+        return;
+    // The recorder rounds every coordinate, halves to the even neighbour.
+    TraceCurve(
+        record,
+        [&](double x, double y) {
+            metafile->selectObject(metafile->createPen(1, record.color));
+            metafile->moveTo(x, y);
+        },
+        [&](double x, double y) { metafile->lineTo(x, y); });
+}

@@ -1,0 +1,153 @@
+#include "metafilerecorder.h"
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace {
+constexpr std::uint16_t HeaderWords = 9;
+constexpr std::size_t LargestRecordBytes = 16;
+
+constexpr std::uint16_t META_EOF = 0x0000;
+constexpr std::uint16_t META_SELECTOBJECT = 0x012D;
+constexpr std::uint16_t META_LINETO = 0x0213;
+constexpr std::uint16_t META_MOVETO = 0x0214;
+constexpr std::uint16_t META_CREATEPENINDIRECT = 0x02FA;
+constexpr std::uint16_t PS_SOLID = 0;
+
+// The coordinate as the 16-bit value a record holds, or nothing when it
+// does not fit (NaN included). The default rounding mode rounds halves to
+// the even neighbour.
+std::optional<std::int16_t> toCoordinate(double value)
+{
+    const double whole = std::nearbyint(value);
+    if (!(whole >= std::numeric_limits<std::int16_t>::min() && whole <= std::numeric_limits<std::int16_t>::max()))
+        return std::nullopt;
+    return std::int16_t(whole);
+}
+} // namespace
+
+MetafileRecorder::MetafileRecorder(const QString &fileName) : m_file(fileName)
+{
+    // The buffer does the buffering; Qt's own would only copy again.
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        fail(m_file.errorString());
+        return;
+    }
+    // The header's place; its figures are known only at the end.
+    m_words = HeaderWords;
+    putHeader();
+}
+
+std::uint16_t MetafileRecorder::createPen(std::int16_t width, Color color)
+{
+    if (m_objects == std::numeric_limits<std::uint16_t>::max())
+        fail("too many pens for one metafile");
+    if (failed())
+        return 0;
+    beginRecord(8, META_CREATEPENINDIRECT);
+    put16(PS_SOLID);
+    put16(std::uint16_t(width));
+    put16(0);
+    put32(color);
+    return m_objects++;
+}
+
+void MetafileRecorder::selectObject(std::uint16_t object)
+{
+    if (failed())
+        return;
+    beginRecord(4, META_SELECTOBJECT);
+    put16(object);
+}
+
+void MetafileRecorder::moveTo(double x, double y)
+{
+    point(META_MOVETO, x, y);
+}
+
+void MetafileRecorder::lineTo(double x, double y)
+{
+    point(META_LINETO, x, y);
+}
+
+void MetafileRecorder::point(std::uint16_t function, double x, double y)
+{
+    const std::optional<std::int16_t> column = toCoordinate(x);
+    const std::optional<std::int16_t> row = toCoordinate(y);
+    if (!column || !row)
+        fail("a point lies outside the range of metafile coordinates");
+    if (failed())
+        return;
+    beginRecord(5, function);
+    put16(std::uint16_t(*row));
+    put16(std::uint16_t(*column));
+}
+
+bool MetafileRecorder::close()
+{
+    if (!failed()) {
+        beginRecord(3, META_EOF);
+        flush();
+    }
+    if (!failed() && m_words > std::numeric_limits<std::uint32_t>::max())
+        fail("the drawing is too large for one metafile");
+    if (!failed() && !m_file.seek(0))
+        fail(m_file.errorString());
+    if (!failed()) {
+        putHeader();
+        flush();
+    }
+    if (!failed() && !m_file.commit())
+        fail(m_file.errorString());
+    if (failed())
+        m_file.cancelWriting();
+    return !failed();
+}
+
+void MetafileRecorder::putHeader()
+{
+    put16(1); // a metafile on disk still records the memory type
+    put16(HeaderWords);
+    put16(0x0300);
+    put32(std::uint32_t(m_words));
+    put16(m_objects);
+    put32(m_largestRecord);
+    put16(0);
+}
+
+void MetafileRecorder::beginRecord(std::uint32_t words, std::uint16_t function)
+{
+    if (m_used + LargestRecordBytes > m_buffer.size())
+        flush();
+    m_words += words;
+    if (words > m_largestRecord)
+        m_largestRecord = words;
+    put32(words);
+    put16(function);
+}
+
+void MetafileRecorder::put16(std::uint16_t value)
+{
+    m_buffer[m_used++] = static_cast<unsigned char>(value);
+    m_buffer[m_used++] = static_cast<unsigned char>(value >> 8);
+}
+
+void MetafileRecorder::put32(std::uint32_t value)
+{
+    put16(static_cast<std::uint16_t>(value));
+    put16(static_cast<std::uint16_t>(value >> 16));
+}
+
+void MetafileRecorder::flush()
+{
+    if (!failed() && m_file.write(reinterpret_cast<const char *>(m_buffer.data()), qint64(m_used)) != qint64(m_used))
+        fail(m_file.errorString());
+    m_used = 0;
+}
+
+void MetafileRecorder::fail(const QString &reason)
+{
+    if (!failed())
+        m_error = reason.isEmpty() ? QStringLiteral("unknown error") : reason;
+}

@@ -1,0 +1,288 @@
+#include "core/module1.h"
+#include "export/metafileexport.h"
+#include "infowindows/errorwindow.h"
+#include "mainwindow/mainpanel.h"
+#include "platform/metafilerecorder.h"
+#include "platform/system.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr std::uint16_t CreatePen = 0x02FA;
+constexpr std::uint16_t SelectObject = 0x012D;
+constexpr std::uint16_t MoveTo = 0x0214;
+constexpr std::uint16_t LineTo = 0x0213;
+
+struct Record {
+    std::uint16_t function;
+    std::vector<std::uint16_t> parameters;
+};
+
+struct Point {
+    int x;
+    int y;
+    bool operator==(const Point &) const = default;
+};
+
+// A metafile read back and checked against its own header: every record
+// within the file, sizes adding up, the end record last.
+struct Metafile {
+    std::vector<Record> records;
+
+    explicit Metafile(const QString &path)
+    {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        const QByteArray bytes = file.readAll();
+        const auto u16 = [&](qsizetype at) { return std::uint16_t(std::uint8_t(bytes[at]) | std::uint8_t(bytes[at + 1]) << 8); };
+        const auto u32 = [&](qsizetype at) { return std::uint32_t(u16(at) | u16(at + 2) << 16); };
+        EXPECT_GE(bytes.size(), 24);
+        if (bytes.size() < 24)
+            return;
+        EXPECT_EQ(u16(0), 1);
+        EXPECT_EQ(u16(2), 9);
+        EXPECT_EQ(u16(4), 0x0300);
+        EXPECT_EQ(u32(6) * 2, bytes.size());
+        EXPECT_EQ(u16(16), 0);
+        std::uint32_t largest = 0;
+        int pens = 0;
+        qsizetype at = 18;
+        while (at + 6 <= bytes.size()) {
+            const std::uint32_t words = u32(at);
+            EXPECT_GE(words, 3u);
+            if (words < 3 || at + 2 * qsizetype(words) > bytes.size())
+                break;
+            Record record{u16(at + 4), {}};
+            for (qsizetype p = at + 6; p < at + 2 * qsizetype(words); p += 2)
+                record.parameters.push_back(u16(p));
+            largest = std::max(largest, words);
+            pens += record.function == CreatePen;
+            at += 2 * qsizetype(words);
+            if (record.function == 0) {
+                EXPECT_EQ(at, bytes.size()) << "the end record is the last";
+                break;
+            }
+            records.push_back(record);
+        }
+        EXPECT_EQ(u16(10), pens);
+        EXPECT_EQ(u32(12), largest);
+    }
+
+    std::vector<Point> points(std::uint16_t function) const
+    {
+        std::vector<Point> found;
+        for (const Record &record : records)
+            if (record.function == function)
+                found.push_back({std::int16_t(record.parameters.at(1)), std::int16_t(record.parameters.at(0))});
+        return found;
+    }
+    std::vector<std::uint16_t> functions() const
+    {
+        std::vector<std::uint16_t> found;
+        for (const Record &record : records)
+            found.push_back(record.function);
+        return found;
+    }
+};
+
+// Saves through File -> Save as, the dialog answered with the name.
+void saveAs(const QString &name)
+{
+    CommonDialog::setSaveAnswer([name](const QString &) { return name; });
+    Form1->saveas.trigger();
+    CommonDialog::setSaveAnswer({});
+}
+
+class Export : public ::testing::Test
+{
+protected:
+    void SetUp() override { startProgram(); }
+    QString path(const QString &name) const { return dir.filePath(name); }
+    QTemporaryDir dir;
+};
+
+TEST_F(Export, TheStartUpCurveAsTheCanvasTracesIt)
+{
+    clickDraw();
+    QString filter;
+    CommonDialog::setSaveAnswer([&](const QString &shown) {
+        filter = shown;
+        return path("start.wmf");
+    });
+    Form1->saveas.trigger();
+    EXPECT_EQ(filter, "meta files (*.wmf)|*.wmf|all files (*.*)|*.*");
+    EXPECT_EQ(metafileName, path("start.wmf"));
+    EXPECT_FALSE(Form1->saveas.isEnabled());
+
+    const Metafile file(path("start.wmf"));
+    ASSERT_EQ(file.records.size(), 403u);
+    EXPECT_EQ(file.records[0].function, CreatePen);
+    EXPECT_EQ(file.records[0].parameters, (std::vector<std::uint16_t>{0, 1, 0, 0x0000, 0x00C0}));
+    EXPECT_EQ(file.records[1].function, SelectObject);
+    EXPECT_EQ(file.records[1].parameters, std::vector<std::uint16_t>{0});
+    EXPECT_EQ(file.points(MoveTo), (std::vector<Point>{{500, 0}}));
+    const std::vector<Point> lines = file.points(LineTo);
+    ASSERT_EQ(lines.size(), 400u);
+    EXPECT_EQ(lines[0], (Point{499, -6}));
+    EXPECT_EQ(lines[1], (Point{497, -12}));
+    EXPECT_EQ(lines[2], (Point{493, -18}));
+    EXPECT_EQ(lines[398], (Point{499, 6}));
+    EXPECT_EQ(lines[399], (Point{500, 0}));
+    EXPECT_EQ(QFileInfo(path("start.wmf")).size(), 2 * (9 + 12 + 5 * 401 + 3));
+}
+
+TEST_F(Export, TheSameCurveOutside)
+{
+    Form1->HScroll1.setValue(100);
+    clickDraw();
+    saveAs(path("outside.wmf"));
+    const Metafile file(path("outside.wmf"));
+    EXPECT_EQ(file.points(MoveTo), (std::vector<Point>{{900, 0}}));
+    const std::vector<Point> lines = file.points(LineTo);
+    ASSERT_EQ(lines.size(), 400u);
+    EXPECT_EQ(std::vector<Point>(lines.begin(), lines.begin() + 3), (std::vector<Point>{{899, 38}, {896, 75}, {891, 113}}));
+    EXPECT_EQ(lines[398], (Point{899, -38}));
+}
+
+TEST_F(Export, EveryDrawingSinceTheClearInListOrderWithItsPen)
+{
+    clickDraw();
+    QTest::mouseClick(&Form1->Command1, Qt::LeftButton);
+    for (int i = 0; i < 3; ++i)
+        clickDraw();
+    saveAs(path("three.wmf"));
+    EXPECT_FALSE(Form1->saveas.isEnabled());
+
+    clickDraw();
+    EXPECT_TRUE(Form1->saveas.isEnabled());
+    saveAs(path("four.wmf"));
+    const Metafile file(path("four.wmf"));
+    std::vector<std::uint16_t> expected;
+    for (int k = 0; k < 4; ++k) {
+        expected.insert(expected.end(), {CreatePen, SelectObject, MoveTo});
+        expected.insert(expected.end(), 400, LineTo);
+    }
+    EXPECT_EQ(file.functions(), expected);
+    for (int k = 0; k < 4; ++k) {
+        const Record &pen = file.records[k * 403];
+        EXPECT_EQ(pen.parameters[3] | pen.parameters[4] << 16, drawings[k].color);
+        EXPECT_EQ(file.records[k * 403 + 1].parameters[0], k);
+    }
+    EXPECT_EQ(drawings[1].color, palette[2]);
+}
+
+TEST_F(Export, TheNameIsUsedAsTyped)
+{
+    clickDraw();
+    saveAs(path("drawing1"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"drawing1"});
+    EXPECT_EQ(beepCount(), 0);
+}
+
+TEST_F(Export, ACancelledDialogWritesNothing)
+{
+    clickDraw();
+    saveAs(path("first.wmf"));
+    clickDraw();
+    CommonDialog::setSaveAnswer([](const QString &) { return std::nullopt; });
+    Form1->saveas.trigger();
+    EXPECT_TRUE(Form1->saveas.isEnabled());
+    EXPECT_EQ(Metafile(path("first.wmf")).points(MoveTo).size(), 1u) << "the earlier file is not replaced";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(Export, AFileThatCannotBeWrittenIsReportedAndNothingIsLost)
+{
+    QFile blocker(path("plain"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.write("not a folder");
+    blocker.close();
+    clickDraw();
+    for (const QString &name : {path("missing/a.wmf"), path("plain/a.wmf"), QString()}) {
+        saveAs(name);
+        EXPECT_TRUE(Form1->saveas.isEnabled());
+        EXPECT_TRUE(errbox->isVisible());
+        EXPECT_TRUE(errbox->Label1.caption().startsWith("could not save \"" + name + "\": ")) << errbox->Label1.caption().toStdString();
+        EXPECT_GT(errbox->Label1.caption().size(), QString("could not save \"" + name + "\": ").size());
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"plain"});
+}
+
+TEST_F(Export, ACurveBeyondTheFormatsRangeFailsAndKeepsTheEarlierFile)
+{
+    clickDraw();
+    saveAs(path("kept.wmf"));
+    const QByteArray before = [&] {
+        QFile file(path("kept.wmf"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    drawings.at(drawCount) = panelRecord(4000, 2000, 100, 0, 100);
+    drawCount = drawCount + 1;
+    Form1->saveas.setEnabled(true);
+    saveAs(path("kept.wmf"));
+    EXPECT_EQ(errbox->Label1.caption(),
+              "could not save \"" + path("kept.wmf") + "\": a point lies outside the range of metafile coordinates");
+    QFile file(path("kept.wmf"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"kept.wmf"});
+}
+
+TEST(MetafileRecorder, RoundsHalvesToEvenWithinSixteenBits)
+{
+    QTemporaryDir dir;
+    MetafileRecorder recorder(dir.filePath("round.wmf"));
+    EXPECT_EQ(recorder.createPen(1, RGB(1, 2, 3)), 0);
+    EXPECT_EQ(recorder.createPen(1, RGB(4, 5, 6)), 1);
+    recorder.selectObject(1);
+    recorder.moveTo(2.5, 3.5);
+    recorder.lineTo(-2.5, 0.5);
+    recorder.lineTo(-0.5, 1.5);
+    recorder.lineTo(32767.49, -32768.5);
+    ASSERT_TRUE(recorder.close()) << recorder.errorString().toStdString();
+    const Metafile file(dir.filePath("round.wmf"));
+    EXPECT_EQ(file.points(MoveTo), (std::vector<Point>{{2, 4}}));
+    EXPECT_EQ(file.points(LineTo), (std::vector<Point>{{-2, 0}, {0, 2}, {32767, -32768}}));
+}
+
+TEST(MetafileRecorder, ACoordinateBeyondSixteenBitsFailsTheRecording)
+{
+    for (const double v : {32767.5, -32768.51, std::nan("")}) {
+        QTemporaryDir dir;
+        MetafileRecorder recorder(dir.filePath("far.wmf"));
+        recorder.moveTo(0, v);
+        recorder.lineTo(0, 0);
+        EXPECT_FALSE(recorder.close());
+        EXPECT_EQ(recorder.errorString(), "a point lies outside the range of metafile coordinates");
+        EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    }
+}
+
+// Readers of the format accept what the recorder writes.
+TEST_F(Export, ConvertsWithWmf2svg)
+{
+    const QString tool = QStandardPaths::findExecutable("wmf2svg");
+    ASSERT_FALSE(tool.isEmpty()) << "wmf2svg (Debian package libwmf-bin) is needed";
+    clickDraw();
+    Form1->HScroll1.setValue(100);
+    clickDraw();
+    saveAs(path("check.wmf"));
+    QProcess convert;
+    convert.start(tool, {"-o", path("check.svg"), path("check.wmf")});
+    ASSERT_TRUE(convert.waitForFinished(30000));
+    EXPECT_EQ(convert.exitCode(), 0);
+    EXPECT_EQ(convert.readAllStandardError(), QByteArray());
+    QFile svg(path("check.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_EQ(svg.readAll().count("<line "), 800);
+}
+
+} // namespace
