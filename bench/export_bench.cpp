@@ -1,0 +1,97 @@
+// Saving a metafile beside its lower bound: the same curve arithmetic with
+// the same bytes written through one buffered stream. The stream alone is
+// measured too, and each save reports how much the process's peak memory
+// grew while it ran.
+
+#include "testsupport.h"
+#include "core/curvetrace.h"
+#include "export/metafileexport.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+const DrawingRecord startUpCurve = panelRecord(100, 40, 100, 0, -100); // 400 lines
+const DrawingRecord longestCurve = panelRecord(119, 120, 50, 0, -100); // 24000 lines
+
+constexpr std::size_t LineBytes = 10;
+
+void fillList(const DrawingRecord &record, int count)
+{
+    startProgram();
+    drawings.fill(record);
+    drawCount = std::int16_t(count);
+}
+
+long peakKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+void BM_SaveMetafile(benchmark::State &state, const DrawingRecord &record, int count)
+{
+    fillList(record, count);
+    QTemporaryDir dir;
+    metafileName = dir.filePath("bench.wmf");
+    const long before = peakKiB();
+    for (auto _ : state)
+        SaveMetafile();
+    state.counters["peakGrowthKiB"] = double(peakKiB() - before);
+    state.SetBytesProcessed(state.iterations() * QFileInfo(metafileName).size());
+}
+
+// The lines' bytes, one record at a time, through a stdio stream.
+void writeLine(std::FILE *file, double x, double y)
+{
+    const auto word = [](double v) { return std::uint16_t(std::int16_t(std::nearbyint(v))); };
+    const std::uint16_t row = word(y), column = word(x);
+    const unsigned char bytes[LineBytes] = {5, 0, 0, 0, 0x13, 0x02, std::uint8_t(row), std::uint8_t(row >> 8),
+                                            std::uint8_t(column), std::uint8_t(column >> 8)};
+    std::fwrite(bytes, 1, LineBytes, file);
+}
+
+void BM_LowerBound(benchmark::State &state, const DrawingRecord &record, int count)
+{
+    fillList(record, count);
+    QTemporaryDir dir;
+    const QByteArray name = QFile::encodeName(dir.filePath("bound.bin"));
+    for (auto _ : state) {
+        std::FILE *file = std::fopen(name.constData(), "wb");
+        for (int i = 0; i < drawCount; ++i)
+            TraceCurve(drawings[i], [&](double x, double y) { writeLine(file, x, y); },
+                       [&](double x, double y) { writeLine(file, x, y); });
+        std::fclose(file);
+    }
+}
+
+// The same number of bytes through the same stream, with no arithmetic.
+void BM_StreamOnly(benchmark::State &state, const DrawingRecord &record, int count)
+{
+    fillList(record, count);
+    QTemporaryDir dir;
+    const QByteArray name = QFile::encodeName(dir.filePath("bytes.bin"));
+    long lines = 0;
+    for (int i = 0; i < drawCount; ++i)
+        TraceCurve(drawings[i], [&](double, double) { ++lines; }, [&](double, double) { ++lines; });
+    for (auto _ : state) {
+        std::FILE *file = std::fopen(name.constData(), "wb");
+        for (long i = 0; i < lines; ++i)
+            writeLine(file, double(i & 0xFF), 0);
+        std::fclose(file);
+    }
+}
+
+BENCHMARK_CAPTURE(BM_SaveMetafile, startUp5001, startUpCurve, DrawingSlots)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LowerBound, startUp5001, startUpCurve, DrawingSlots)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_StreamOnly, startUp5001, startUpCurve, DrawingSlots)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SaveMetafile, longest100, longestCurve, 100)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LowerBound, longest100, longestCurve, 100)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_StreamOnly, longest100, longestCurve, 100)->Unit(benchmark::kMillisecond);
+
+} // namespace
