@@ -3,12 +3,12 @@
 // polyline call.
 
 #include "testsupport.h"
+#include "core/curvetrace.h"
 #include "mainwindow/canvaswindow.h"
 
 #include <QPainter>
 #include <QPolygonF>
 #include <benchmark/benchmark.h>
-#include <cmath>
 
 namespace {
 
@@ -26,26 +26,13 @@ void BM_DrawCurve(benchmark::State &state, const DrawingRecord &record)
     }
 }
 
-// The tracer's sampling and closing test, gathering pixel positions of the
-// canvas's 1000-unit square.
+// The tracer's samples, as pixel positions of the canvas's 1000-unit square.
 QPolygonF samples(const DrawingRecord &record, QSizeF pixels)
 {
-    const double R = record.statRadius, r = record.rotRadius, d = record.penDistance, a0 = record.startAngle;
-    const double C = R + record.gearPosition / 100.0 * r;
-    const double s = pi / std::max(std::floor(40 * R / r), 100.0);
-    const double k = record.gearPosition > 0 ? R / r : -R / r;
     const double xScale = pixels.width() / 1000, yScale = pixels.height() / 1000;
-    const auto toPixel = [&](double x, double y) { return QPointF((float(x) + 500) * xScale, (float(y) + 500) * yScale); };
-    const double X0 = (C + d) * std::cos(a0), Y0 = (C + d) * std::sin(a0);
-    QPolygonF points{toPixel(X0, Y0)};
-    for (double theta = a0 + s;; theta += s) {
-        const double phi = k * (theta - a0) + a0;
-        const double X = C * std::cos(theta) + d * std::cos(phi), Y = C * std::sin(theta) + d * std::sin(phi);
-        if (std::hypot(X - X0, Y - Y0) <= s)
-            break;
-        points.append(toPixel(X, Y));
-    }
-    points.append(points.front());
+    QPolygonF points;
+    const auto append = [&](double x, double y) { points.append(QPointF((float(x) + 500) * xScale, (float(y) + 500) * yScale)); };
+    TraceCurve(record, append, append);
     return points;
 }
 

@@ -6,11 +6,18 @@
 
 #include <algorithm>
 
-ErrorWindow::ErrorWindow() : Form("errbox", "Rondel error", 3075, 1200, BorderStyle::Sizable)
+namespace {
+// The design's heights, in twips, from which a long message grows.
+constexpr int ClientHeight = 1200;
+constexpr int MessageHeight = 495;
+constexpr int ButtonTop = 720;
+} // namespace
+
+ErrorWindow::ErrorWindow() : Form("errbox", "Rondel error", 3075, ClientHeight, BorderStyle::Sizable)
 {
     moveTo(720, 8010);
-    place(Label1, 360, 120, 2655, 495);
-    place(Command1, 1080, 720, 855, 375);
+    place(Label1, 360, 120, 2655, MessageHeight);
+    place(Command1, 1080, ButtonTop, 855, 375);
     Label1.setCaption("Label1");
     Command1.setCaption("OK");
     connect(&Command1, &CommandButton::clicked, this, &Form::unload);
@@ -23,11 +30,11 @@ void ErrorWindow::onLoad()
 
 void ErrorWindow::fitMessage()
 {
-    const int designHeight = twipsToPixels(495);
+    const int designHeight = twipsToPixels(MessageHeight);
     const int extra = std::max(0, Label1.heightForWidth(Label1.width()) - designHeight);
     Label1.resize(Label1.width(), designHeight + extra);
-    Command1.move(Command1.x(), twipsToPixels(720) + extra);
-    resize(width(), std::max(height(), twipsToPixels(1200) + extra));
+    Command1.move(Command1.x(), twipsToPixels(ButtonTop) + extra);
+    resize(width(), std::max(height(), twipsToPixels(ClientHeight) + extra));
 }
 
 void ShowError(const QString &message)
