@@ -15,6 +15,6 @@ void DrawCurve(std::int16_t index)
     window.show();
     Surface &surface = window.surface();
     TraceCurve(
-        record, [&](double x, double y) { surface.line(float(x), float(y), float(x), float(y)); },
+        record, [&](double x, double y) { surface.moveTo(float(x), float(y)); },
         [&](double x, double y) { surface.lineTo(float(x), float(y), record.color); });
 }

@@ -1,5 +1,7 @@
 #include "module1.h"
 
+#include <cmath>
+
 std::array<DrawingRecord, DrawingSlots> drawings{};
 std::int16_t drawCount = 0;
 
@@ -21,3 +23,8 @@ FormRef<GeneratorPanel> genbox;
 FormRef<HelpWindow> help1;
 FormRef<AboutWindow> about1;
 FormRef<ErrorWindow> errbox;
+
+double WithinOneTurn(double degrees)
+{
+    return std::abs(degrees) > 360 ? std::fmod(degrees, 360) : degrees;
+}

@@ -27,10 +27,24 @@ struct DrawingRecord {
 };
 
 // Slots 0 to 5000; every access goes through at(), which checks the bound.
+//
+// Handlers run inside the yields of other handlers (a replay's, a canvas's
+// first showing), so whoever writes the list claims its slots before
+// anything can yield: check that a slot is free, fill drawings[drawCount]
+// and advance drawCount in one stretch that handles no event, and only then
+// trace, show or ask anything. A handler running inside a yield thus always
+// finds drawCount at the next free slot, never above DrawingSlots, and every
+// slot below it holding a record written since the last clear.
 inline constexpr int DrawingSlots = 5001;
 extern std::array<DrawingRecord, DrawingSlots> drawings;
 // The number of drawings since the last clear: the next free slot.
 extern std::int16_t drawCount;
+
+// An angle in degrees brought within one turn either way, keeping its sign
+// (exactly: angles from -360 to 360 are returned as they are). Far beyond a
+// turn, adding a step to the angle in radians would lose the step, and the
+// curve would never close.
+double WithinOneTurn(double degrees);
 
 extern std::array<Color, 8> palette;
 extern std::int16_t paletteIndex;

@@ -1,22 +1,55 @@
 #include "module1.h"
 
+#include "generator/generatorpanel.h"
 #include "mainwindow/canvaswindow.h"
 #include "platform/system.h"
 
-void Replay()
+namespace {
+// One replay of the list runs at a time. A replay asked for while it runs
+// (a resize, a click that stops and restarts it, a re-created canvas)
+// restarts it from the first record instead of running a second one inside
+// its yield: a stream of such events then costs no stack.
+bool loopRunning = false;
+bool restartAsked = false;
+
+void replayList()
 {
-    canvas->surface().clear();
     replaying = true;
-    // The bound is taken once: drawings made or a clear done during the
-    // replay do not change how far it goes.
-    const int last = drawCount - 1;
+    if (loopRunning) {
+        restartAsked = true;
+        return;
+    }
+    loopRunning = true;
+    // The bound is taken once per pass: drawings made or a clear done during
+    // the replay do not change how far it goes.
+    int last = drawCount - 1;
     for (int i = 0; i <= last; ++i) {
         DrawCurve(std::int16_t(i));
         DoEvents();
         if (!replaying)
-            return;
+            break;
+        if (restartAsked) {
+            restartAsked = false;
+            last = drawCount - 1;
+            i = -1;
+        }
     }
+    loopRunning = false;
+    restartAsked = false;
     replaying = false;
+}
+} // namespace
+
+void Replay()
+{
+    canvas->surface().clear();
+    // The generator's "animate" and "randomate" boxes choose an animation
+    // in place of the list; reading them loads the generator panel, whose
+    // load sets the animation options. Until the screen window exists both
+    // choices show the list.
+    if (genbox->Check1.value() != 1)
+        genbox->Check3.value();
+    replayList();
 }
 
 void canvas_Click()

@@ -18,6 +18,8 @@ ErrorWindow::ErrorWindow() : Form("errbox", "Rondel error", 3075, ClientHeight, 
     moveTo(720, 8010);
     place(Label1, 360, 120, 2655, MessageHeight);
     place(Command1, 1080, ButtonTop, 855, 375);
+    // A message may name a file, whose name breaks wherever the line ends.
+    Label1.setWrapAnywhere(true);
     Label1.setCaption("Label1");
     Command1.setCaption("OK");
     connect(&Command1, &CommandButton::clicked, this, &Form::unload);

@@ -52,16 +52,19 @@ void MainPanel::start_Click()
         return;
     }
     saveas.setEnabled(true);
-    DrawingRecord &record = drawings.at(drawCount);
+    // The slot and the colour are taken before the curve is traced: tracing
+    // can show a re-created canvas, whose replay yields to further clicks.
+    const std::int16_t slot = drawCount;
+    DrawingRecord &record = drawings.at(slot);
     record.color = chip0.backColor();
     record.statRadius = numberOr0(Text1.text()) * 5;
     record.rotRadius = numberOr0(Text2.text()) * 5;
     record.penDistance = (numberOr0(Text3.text()) / 100) * record.rotRadius;
-    record.startAngle = (-*degrees / 180) * pi;
+    record.startAngle = (-WithinOneTurn(*degrees) / 180) * pi;
     record.gearPosition = std::int16_t(HScroll1.value());
-    DrawCurve(drawCount);
-    drawCount = drawCount + 1;
+    drawCount = std::int16_t(slot + 1);
     NextColor();
+    DrawCurve(slot);
 }
 
 void MainPanel::Command1_Click()

@@ -9,12 +9,13 @@
 void DrawSetup()
 {
     MainPanel &panel = *Form1;
-    // A start angle that is not a number is drawn as 0; the other boxes only
-    // ever hold the whole numbers their sliders write.
+    // A start angle that is not a number is drawn as 0, and one beyond a
+    // turn as "draw" stores it; the other boxes only ever hold the whole
+    // numbers their sliders write.
     const double R = numberOr0(panel.Text1.text());
     const double r = numberOr0(panel.Text2.text());
     const double pen = numberOr0(panel.Text3.text());
-    const double deg = numberOr0(panel.Text4.text());
+    const double deg = WithinOneTurn(numberOr0(panel.Text4.text()));
     const int pos = panel.HScroll1.value();
     const Color colour = panel.chip0.backColor();
 

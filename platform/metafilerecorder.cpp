@@ -1,8 +1,10 @@
 #include "metafilerecorder.h"
 
+#include <cerrno>
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <unistd.h>
 
 namespace {
 constexpr std::uint16_t HeaderWords = 9;
@@ -27,7 +29,8 @@ std::optional<std::int16_t> toCoordinate(double value)
 }
 } // namespace
 
-MetafileRecorder::MetafileRecorder(const QString &fileName) : m_file(fileName)
+MetafileRecorder::MetafileRecorder(const QString &fileName, std::uint64_t maxWords)
+    : m_file(fileName), m_maxWords(maxWords)
 {
     // The buffer does the buffering; Qt's own would only copy again.
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
@@ -90,14 +93,16 @@ bool MetafileRecorder::close()
         beginRecord(3, META_EOF);
         flush();
     }
-    if (!failed() && m_words > std::numeric_limits<std::uint32_t>::max())
-        fail("the drawing is too large for one metafile");
     if (!failed() && !m_file.seek(0))
         fail(m_file.errorString());
     if (!failed()) {
         putHeader();
         flush();
     }
+    // The commit would ignore a failure to get the data to the disk (a full
+    // disk or quota can show only here) and put an incomplete file in place.
+    if (!failed() && ::fsync(m_file.handle()) != 0 && errno != EINVAL && errno != ENOTSUP)
+        fail(qt_error_string(errno));
     if (!failed() && !m_file.commit())
         fail(m_file.errorString());
     if (failed())
@@ -120,6 +125,12 @@ void MetafileRecorder::beginRecord(std::uint32_t words, std::uint16_t function)
 {
     if (m_used + LargestRecordBytes > m_buffer.size())
         flush();
+    // The record's bytes still go into the buffer, which is not written
+    // once the recording has failed.
+    if (m_words + words > m_maxWords) {
+        fail("the drawing is too large for one metafile");
+        return;
+    }
     m_words += words;
     if (words > m_largestRecord)
         m_largestRecord = words;
@@ -141,8 +152,19 @@ void MetafileRecorder::put32(std::uint32_t value)
 
 void MetafileRecorder::flush()
 {
-    if (!failed() && m_file.write(reinterpret_cast<const char *>(m_buffer.data()), qint64(m_used)) != qint64(m_used))
-        fail(m_file.errorString());
+    // A write that fills the disk stores what fits and returns without a
+    // reason; writing the rest is what fails and names it.
+    const char *next = reinterpret_cast<const char *>(m_buffer.data());
+    qint64 left = qint64(m_used);
+    while (!failed() && left > 0) {
+        const qint64 written = m_file.write(next, left);
+        if (written <= 0)
+            fail(m_file.errorString());
+        else {
+            next += written;
+            left -= written;
+        }
+    }
     m_used = 0;
 }
 

@@ -18,11 +18,15 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <limits>
 
 class MetafileRecorder
 {
 public:
-    explicit MetafileRecorder(const QString &fileName);
+    // The format counts a file's size in 32-bit words; a recording that
+    // would grow past maxWords fails as soon as it would.
+    explicit MetafileRecorder(const QString &fileName,
+                              std::uint64_t maxWords = std::numeric_limits<std::uint32_t>::max());
 
     // A solid pen. Its object index is the lowest free slot, and nothing is
     // ever freed, so the k-th pen of the file is object k.
@@ -53,6 +57,7 @@ private:
     // Big enough for a few thousand records, small enough to stay in cache.
     std::array<unsigned char, 1 << 16> m_buffer;
     std::size_t m_used = 0;
+    std::uint64_t m_maxWords;
     std::uint64_t m_words = 0;
     std::uint32_t m_largestRecord = 0;
     std::uint16_t m_objects = 0;

@@ -102,20 +102,18 @@ void Surface::clear()
     changed();
 }
 
-void Surface::line(float x1, float y1, float x2, float y2)
+void Surface::moveTo(float x, float y)
 {
-    record(SurfaceOp::Line, x1, y1, x2, y2, m_foreColor);
-    drawSegment(x1, y1, x2, y2, m_foreColor);
+    record(SurfaceOp::MoveTo, x, y, x, y, 0);
+    // The gathered run ends where the current point jumps.
+    flush();
+    m_currentX = x;
+    m_currentY = y;
 }
 
 void Surface::line(float x1, float y1, float x2, float y2, Color color)
 {
     record(SurfaceOp::Line, x1, y1, x2, y2, color);
-    drawSegment(x1, y1, x2, y2, color);
-}
-
-void Surface::drawSegment(float x1, float y1, float x2, float y2, Color color)
-{
     begin();
     QPainter painter(&m_image);
     painter.setPen(pen(color));

@@ -22,7 +22,7 @@ class QWidget;
 
 // One drawing operation as a surface received it, in user coordinates.
 struct SurfaceOp {
-    enum Kind { Clear, Scale, Line, LineTo, Circle, FillBox };
+    enum Kind { Clear, Scale, MoveTo, Line, LineTo, Circle, FillBox };
     QString surface; // the owning widget's object name
     Kind kind;
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0; // a circle's radius is x2
@@ -45,9 +45,10 @@ public:
 
     // Clears to the background colour; the current point returns to (0, 0).
     void clear();
-    // A line in the foreground colour, or in the given colour; afterwards
-    // the current point is the second point.
-    void line(float x1, float y1, float x2, float y2);
+    // Moves the current point without drawing.
+    void moveTo(float x, float y);
+    // A line in the given colour; afterwards the current point is the
+    // second point.
     void line(float x1, float y1, float x2, float y2, Color color);
     // A line from the current point, which then moves to (x, y).
     void lineTo(float x, float y, Color color);
@@ -72,7 +73,6 @@ public:
 private:
     void record(SurfaceOp::Kind kind, float x1, float y1, float x2, float y2, Color color);
     void flush();
-    void drawSegment(float x1, float y1, float x2, float y2, Color color);
     void updateMapping();
     void begin();
     // Asks the owner to repaint, at most once per repaint interval.
@@ -81,7 +81,6 @@ private:
     QWidget &m_owner;
     QImage m_image;
     Color m_backColor;
-    Color m_foreColor = 0;
 
     bool m_userScale = false; // pixels until a scale is set
     float m_left = 0, m_top = 0, m_width = 1, m_height = 1;

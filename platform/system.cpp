@@ -7,7 +7,7 @@
 #include <vector>
 
 namespace {
-int yieldDepth = 0;
+int runningYields = 0;
 int beeps = 0;
 std::function<void()> endHook;
 std::vector<QPointer<QObject>> awaitingDeletion;
@@ -23,11 +23,16 @@ void deleteAwaiting()
 
 void DoEvents()
 {
-    ++yieldDepth;
+    ++runningYields;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    --yieldDepth;
-    if (yieldDepth == 0)
+    --runningYields;
+    if (runningYields == 0)
         deleteAwaiting();
+}
+
+int yieldDepth()
+{
+    return runningYields;
 }
 
 void Beep()
@@ -61,6 +66,6 @@ void deleteWhenIdle(QObject *object)
     // Qt's own deferred deletion may run inside a nested processEvents and
     // pull the object from under a handler that is still running.
     awaitingDeletion.emplace_back(object);
-    if (yieldDepth == 0)
+    if (runningYields == 0)
         deleteAwaiting();
 }

@@ -10,6 +10,9 @@ class QObject;
 // Handles every pending event, then returns.
 void DoEvents();
 
+// How many DoEvents are running, one inside the other.
+int yieldDepth();
+
 // Sounds the system's default alert.
 void Beep();
 

@@ -1,4 +1,5 @@
 #include "core/module1.h"
+#include "export/metafileexport.h"
 #include "generator/generatorpanel.h"
 #include "infowindows/errorwindow.h"
 #include "mainwindow/canvaswindow.h"
@@ -16,18 +17,13 @@ TEST(MainPanel, StartsWithTheDesignValues)
     startProgram();
     MainPanel &panel = *Form1;
     EXPECT_EQ(panel.caption(), "Rondel");
-    EXPECT_EQ(panel.clientPixelWidth(), 212);
-    EXPECT_EQ(panel.clientPixelHeight(), 366);
-    EXPECT_EQ(panel.Text1.text(), "100");
-    EXPECT_EQ(panel.Text2.text(), "40");
-    EXPECT_EQ(panel.Text4.text(), "0");
-    EXPECT_EQ(panel.Text3.text(), "100");
-    EXPECT_EQ(panel.Text5.text(), "-100");
-    EXPECT_EQ(panel.VScroll1.value(), 100);
-    EXPECT_EQ(panel.VScroll2.value(), 40);
-    EXPECT_EQ(panel.VScroll4.value(), 0);
-    EXPECT_EQ(panel.VScroll3.value(), 100);
-    EXPECT_EQ(panel.HScroll1.value(), -100);
+    EXPECT_EQ(QSize(panel.clientPixelWidth(), panel.clientPixelHeight()), QSize(212, 366));
+    EXPECT_EQ((QStringList{panel.Text1.text(), panel.Text2.text(), panel.Text4.text(), panel.Text3.text(),
+                           panel.Text5.text()}),
+              (QStringList{"100", "40", "0", "100", "-100"}));
+    EXPECT_EQ((std::vector<int>{panel.VScroll1.value(), panel.VScroll2.value(), panel.VScroll4.value(),
+                                panel.VScroll3.value(), panel.HScroll1.value()}),
+              (std::vector<int>{100, 40, 0, 100, -100}));
     EXPECT_TRUE(panel.Text4.isEnabled());
     EXPECT_FALSE(panel.Text1.isEnabled());
     EXPECT_EQ(panel.chip0.backColor(), RGB(0, 0, 192));
@@ -61,21 +57,17 @@ TEST(MainPanel, SlidersWriteTheirValueAndRedrawTheSetupBox)
     ASSERT_EQ(box.size(), 10u); // two redraws of five operations
     EXPECT_EQ(box[6], (SurfaceOp{"Picture1", SurfaceOp::Circle, 0, 0, 10, 0, RGB(0, 0, 0)}));
 
-    EXPECT_FALSE(genbox.isLoaded());
+    // The upper arrow raises the value.
+    QTest::mouseClick(&panel.VScroll3, Qt::LeftButton, {}, QPoint(panel.VScroll3.width() / 2, 3));
+    EXPECT_EQ(panel.Text3.text(), "101");
+
+    genbox.unload();
+    DoEvents();
     panel.HScroll1.setValue(40);
     EXPECT_EQ(panel.Text5.text(), "40");
     EXPECT_EQ(genbox->Text7.text(), "40");
     EXPECT_EQ(genbox->Text8.text(), "40");
     EXPECT_FALSE(genbox->isVisible());
-}
-
-TEST(MainPanel, VerticalSlidersRaiseTheirValueTowardsTheTop)
-{
-    startProgram();
-    ScrollBar &bar = Form1->VScroll3;
-    QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(bar.width() / 2, 3)); // the upper arrow
-    EXPECT_EQ(bar.value(), 101);
-    EXPECT_EQ(Form1->Text3.text(), "101");
 }
 
 TEST(MainPanel, SetupBoxShowsTheStartConfiguration)
@@ -114,6 +106,30 @@ TEST(MainPanel, DrawFillsTheRecordFromTheBoxesAndTheSlider)
     EXPECT_EQ(panel.VScroll4.value(), 0);
 }
 
+// A start angle far beyond a turn is stored within one turn, so that its
+// curve closes as the same angle's within a turn does; angles up to a turn
+// either way are stored as they are.
+TEST(MainPanel, StartAnglesAreStoredWithinOneTurn)
+{
+    startProgram();
+    MainPanel &panel = *Form1;
+    panel.VScroll1.setValue(119);
+    panel.VScroll2.setValue(120);
+    panel.VScroll3.setValue(250);
+    panel.HScroll1.setValue(100);
+    const struct {
+        const char *typed;
+        double stored;
+    } angles[] = {{"1e9", 280}, {"1e17", 280}, {"-725", -5}, {"360", 360}, {"-360", -360}, {"359.5", 359.5}};
+    for (const auto &angle : angles) {
+        panel.Text4.setText(angle.typed);
+        SurfaceRecorder recorder;
+        clickDraw();
+        EXPECT_EQ(drawings.at(drawCount - 1).startAngle, (-angle.stored / 180) * pi) << angle.typed;
+        EXPECT_EQ(recorder.canvasLineTos(), 24000) << angle.typed;
+    }
+}
+
 TEST(MainPanel, ClearEmptiesTheCanvasAndTheListButKeepsTheRecords)
 {
     startProgram();
@@ -121,7 +137,7 @@ TEST(MainPanel, ClearEmptiesTheCanvasAndTheListButKeepsTheRecords)
         clickDraw();
     const DrawingRecord second = drawings[1];
     SurfaceRecorder recorder;
-    QTest::mouseClick(&Form1->Command1, Qt::LeftButton);
+    clickClear();
     EXPECT_EQ(drawCount, 0);
     EXPECT_FALSE(Form1->saveas.isEnabled());
     EXPECT_EQ(recorder.on("canvas").front().kind, SurfaceOp::Clear);
@@ -131,6 +147,34 @@ TEST(MainPanel, ClearEmptiesTheCanvasAndTheListButKeepsTheRecords)
     EXPECT_EQ(drawCount, 1);
     EXPECT_TRUE(Form1->saveas.isEnabled());
     EXPECT_EQ(drawings[1].color, second.color);
+}
+
+// A canvas closed by the user comes back at the next drawing and replays
+// the list as it appears; clicks inside that replay must find the list whole.
+TEST(MainPanel, DrawAndClearInsideTheReplayOfAReCreatedCanvas)
+{
+    startProgram();
+    for (int i = 0; i < 6; ++i)
+        clickDraw();
+    clickClear();
+    clickDraw();
+    clickDraw();
+    canvas->close();
+    SurfaceRecorder recorder;
+    atNextYield([] { clickDraw(); });
+    clickDraw();
+    EXPECT_EQ(drawCount, 4);
+    EXPECT_EQ(drawings[2].color, palette[0]);
+    EXPECT_EQ(drawings[3].color, palette[1]);
+    EXPECT_EQ(Form1->chip0.backColor(), palette[2]);
+    recorder.clear();
+    clickCanvas();
+    EXPECT_EQ(recorder.canvasCurves(), (std::vector<Color>{palette[6], palette[7], palette[0], palette[1]}));
+
+    canvas->close();
+    atNextYield([] { clickClear(); });
+    clickDraw();
+    EXPECT_EQ(drawCount, 0);
 }
 
 TEST(MainPanel, RefusesADrawingWithoutPlaceOrWithoutAStartAngle)
@@ -145,26 +189,24 @@ TEST(MainPanel, RefusesADrawingWithoutPlaceOrWithoutAStartAngle)
     EXPECT_EQ(beepCount(), 1);
     EXPECT_FALSE(Form1->saveas.isEnabled());
     EXPECT_EQ(Form1->chip0.backColor(), RGB(0, 0, 192));
-
     // The setup box draws such an angle as 0.
     QTest::mouseClick(&Form1->Picture1, Qt::LeftButton);
     EXPECT_EQ(recorder.on("Picture1")[2].x1, 60.0f);
 
+    // The last free slot is taken by a drawing in the re-created canvas's
+    // replay, and a second drawing in that replay finds the list full.
     Form1->Text4.setText("0");
-    drawCount = DrawingSlots;
+    drawings.fill(panelRecord(100, 40, 100, 0, -100));
+    drawCount = DrawingSlots - 1;
+    canvas->close();
+    atNextYield([] { clickDraw(); });
     clickDraw();
     EXPECT_EQ(drawCount, DrawingSlots);
     EXPECT_EQ(errbox->Label1.caption(), "the drawing list is full and must be cleared");
-    EXPECT_EQ(recorder.canvasLineTos(), 0);
-}
-
-TEST(MainPanel, TheLastSlotTakesTheLastDrawing)
-{
-    startProgram();
-    drawCount = DrawingSlots - 1;
-    clickDraw();
-    EXPECT_EQ(drawCount, DrawingSlots);
-    EXPECT_EQ(drawings[5000].statRadius, 500);
+    EXPECT_EQ(Form1->chip0.backColor(), palette[1]);
+    recorder.clear();
+    clickCanvas();
+    EXPECT_EQ(recorder.canvasCurves().size(), size_t(DrawingSlots));
 }
 
 TEST(MainPanel, ExitUnloadsEveryWindowAndEndsTheProgram)

@@ -12,7 +12,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -179,61 +181,75 @@ TEST_F(Export, EveryDrawingSinceTheClearInListOrderWithItsPen)
     EXPECT_EQ(drawings[1].color, palette[2]);
 }
 
-TEST_F(Export, TheNameIsUsedAsTyped)
+TEST_F(Export, TheDialogsNameIsUsedAsTypedAndCancelWritesNothing)
 {
     clickDraw();
     saveAs(path("drawing1"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"drawing1"});
-    EXPECT_EQ(beepCount(), 0);
-}
-
-TEST_F(Export, ACancelledDialogWritesNothing)
-{
-    clickDraw();
-    saveAs(path("first.wmf"));
     clickDraw();
     CommonDialog::setSaveAnswer([](const QString &) { return std::nullopt; });
     Form1->saveas.trigger();
     EXPECT_TRUE(Form1->saveas.isEnabled());
-    EXPECT_EQ(Metafile(path("first.wmf")).points(MoveTo).size(), 1u) << "the earlier file is not replaced";
+    EXPECT_EQ(Metafile(path("drawing1")).points(MoveTo).size(), 1u) << "the earlier file is not replaced";
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+    EXPECT_EQ(beepCount(), 0);
 }
 
-TEST_F(Export, AFileThatCannotBeWrittenIsReportedAndNothingIsLost)
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A disk that fills up: files cannot grow beyond a few curves.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, m_saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int);
+};
+
+TEST_F(Export, AFailedSaveNamesTheSystemsReasonAndLosesNothing)
 {
     QFile blocker(path("plain"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.write("not a folder");
     blocker.close();
-    clickDraw();
-    for (const QString &name : {path("missing/a.wmf"), path("plain/a.wmf"), QString()}) {
-        saveAs(name);
-        EXPECT_TRUE(Form1->saveas.isEnabled());
-        EXPECT_TRUE(errbox->isVisible());
-        EXPECT_TRUE(errbox->Label1.caption().startsWith("could not save \"" + name + "\": ")) << errbox->Label1.caption().toStdString();
-        EXPECT_GT(errbox->Label1.caption().size(), QString("could not save \"" + name + "\": ").size());
-    }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"plain"});
-}
-
-TEST_F(Export, ACurveBeyondTheFormatsRangeFailsAndKeepsTheEarlierFile)
-{
-    clickDraw();
+    for (int i = 0; i < 50; ++i)
+        clickDraw();
     saveAs(path("kept.wmf"));
-    const QByteArray before = [&] {
-        QFile file(path("kept.wmf"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }();
+    const QByteArray kept = contents(path("kept.wmf"));
+    ASSERT_EQ(kept.size(), 50 * 2 * (12 + 5 * 401) + 2 * (9 + 3));
+    const auto failure = [&](const QString &name, const QString &reason) {
+        Form1->saveas.setEnabled(true);
+        saveAs(name);
+        EXPECT_EQ(errbox->Label1.caption(), "could not save \"" + name + "\": " + reason);
+        EXPECT_TRUE(Form1->saveas.isEnabled());
+    };
+    failure(path("missing/a.wmf"), "No such file or directory");
+    failure(path("plain/a.wmf"), "Not a directory");
+    {
+        const FileSizeLimit fullDisk(100000);
+        failure(path("kept.wmf"), "File too large");
+    }
     drawings.at(drawCount) = panelRecord(4000, 2000, 100, 0, 100);
     drawCount = drawCount + 1;
-    Form1->saveas.setEnabled(true);
-    saveAs(path("kept.wmf"));
-    EXPECT_EQ(errbox->Label1.caption(),
-              "could not save \"" + path("kept.wmf") + "\": a point lies outside the range of metafile coordinates");
-    QFile file(path("kept.wmf"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"kept.wmf"});
+    failure(path("kept.wmf"), "a point lies outside the range of metafile coordinates");
+    EXPECT_EQ(contents(path("kept.wmf")), kept);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), (QStringList{"kept.wmf", "plain"}));
 }
 
 TEST(MetafileRecorder, RoundsHalvesToEvenWithinSixteenBits)
@@ -251,19 +267,29 @@ TEST(MetafileRecorder, RoundsHalvesToEvenWithinSixteenBits)
     const Metafile file(dir.filePath("round.wmf"));
     EXPECT_EQ(file.points(MoveTo), (std::vector<Point>{{2, 4}}));
     EXPECT_EQ(file.points(LineTo), (std::vector<Point>{{-2, 0}, {0, 2}, {32767, -32768}}));
+
+    for (const double v : {32767.5, -32768.51, std::nan("")}) {
+        MetafileRecorder far(dir.filePath("far.wmf"));
+        far.moveTo(0, v);
+        far.lineTo(0, 0);
+        EXPECT_FALSE(far.close());
+        EXPECT_EQ(far.errorString(), "a point lies outside the range of metafile coordinates");
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"round.wmf"});
 }
 
-TEST(MetafileRecorder, ACoordinateBeyondSixteenBitsFailsTheRecording)
+TEST(MetafileRecorder, FailsAsSoonAsTheFileWouldPassItsSizeLimit)
 {
-    for (const double v : {32767.5, -32768.51, std::nan("")}) {
-        QTemporaryDir dir;
-        MetafileRecorder recorder(dir.filePath("far.wmf"));
-        recorder.moveTo(0, v);
-        recorder.lineTo(0, 0);
-        EXPECT_FALSE(recorder.close());
-        EXPECT_EQ(recorder.errorString(), "a point lies outside the range of metafile coordinates");
-        EXPECT_TRUE(QDir(dir.path()).isEmpty());
-    }
+    QTemporaryDir dir;
+    constexpr std::uint64_t limit = 50000; // words
+    // A recorder that wrote on past its limit would meet the disk's first.
+    const FileSizeLimit disk(2 * limit + 65536);
+    MetafileRecorder recorder(dir.filePath("big.wmf"), limit);
+    for (int i = 0; i < 100000; ++i)
+        recorder.lineTo(i % 100, 0);
+    EXPECT_FALSE(recorder.close());
+    EXPECT_EQ(recorder.errorString(), "the drawing is too large for one metafile");
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
 // Readers of the format accept what the recorder writes.

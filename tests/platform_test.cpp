@@ -137,7 +137,7 @@ TEST(Platform, SurfaceDrawsInUserCoordinates)
     surface.setBackColor(RGB(255, 255, 255));
     surface.setScale(-50, -50, 50, 50);
     EXPECT_EQ(surface.userToPixel(0, 0), QPointF(50, 50));
-    surface.line(-10, 0, -10, 0);
+    surface.moveTo(-10, 0);
     surface.lineTo(10, 0, RGB(255, 0, 0));
     surface.lineTo(10, 10, RGB(0, 0, 255));
     EXPECT_EQ(surface.currentX(), 10.0f);

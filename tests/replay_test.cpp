@@ -5,7 +5,6 @@
 #include "platform/system.h"
 #include "testsupport.h"
 
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,19 +19,7 @@ protected:
             clickDraw();
     }
 
-    // The colours of the curves the canvas received, one per curve.
-    static std::vector<Color> curves(const SurfaceRecorder &recorder)
-    {
-        std::vector<Color> colours;
-        for (const SurfaceOp &op : recorder.on("canvas")) {
-            if (op.kind == SurfaceOp::Line)
-                colours.push_back(0);
-            else if (op.kind == SurfaceOp::LineTo && colours.back() == 0)
-                colours.back() = op.color;
-        }
-        return colours;
-    }
-    // The colours of the given slots, to compare with curves().
+    // The colours of the given slots, to compare with the curves drawn.
     template <class... Index>
     static std::vector<Color> colorsOf(Index... indices)
     {
@@ -40,19 +27,24 @@ protected:
     }
 };
 
-TEST_F(Replaying, ClickRedrawsTheListInOrder)
+TEST_F(Replaying, ClickRedrawsTheListInOrderAndLoadsTheGenerator)
 {
+    genbox.unload();
+    penWidth = 0;
+    meterOn = false;
     SurfaceRecorder recorder;
     clickCanvas();
     EXPECT_EQ(recorder.on("canvas").front().kind, SurfaceOp::Clear);
-    EXPECT_EQ(curves(recorder), colorsOf(0, 1, 2, 3));
+    EXPECT_EQ(recorder.canvasCurves(), colorsOf(0, 1, 2, 3));
     EXPECT_FALSE(replaying);
-}
+    // Reading the animation boxes loaded the panel, which set the options.
+    EXPECT_TRUE(genbox.isLoaded());
+    EXPECT_FALSE(genbox->isVisible());
+    EXPECT_EQ(penWidth, 1);
+    EXPECT_TRUE(meterOn);
 
-TEST_F(Replaying, EmptyListOnlyClears)
-{
-    QTest::mouseClick(&Form1->Command1, Qt::LeftButton);
-    SurfaceRecorder recorder;
+    clickClear();
+    recorder.clear();
     clickCanvas();
     EXPECT_EQ(recorder.on("canvas").size(), 1u);
     EXPECT_FALSE(replaying);
@@ -63,12 +55,12 @@ TEST_F(Replaying, SecondClickStopsAfterTheCurrentCurve)
     SurfaceRecorder recorder;
     atNextYield([] { clickCanvas(); });
     clickCanvas();
-    EXPECT_EQ(curves(recorder), colorsOf(0));
+    EXPECT_EQ(recorder.canvasCurves(), colorsOf(0));
     EXPECT_FALSE(replaying);
     // The next click starts again from the first record.
     recorder.clear();
     clickCanvas();
-    EXPECT_EQ(curves(recorder), colorsOf(0, 1, 2, 3));
+    EXPECT_EQ(recorder.canvasCurves(), colorsOf(0, 1, 2, 3));
 }
 
 TEST_F(Replaying, DrawAndClearDuringAReplayLeaveItsBound)
@@ -76,25 +68,54 @@ TEST_F(Replaying, DrawAndClearDuringAReplayLeaveItsBound)
     SurfaceRecorder recorder;
     atNextYield([] {
         clickDraw(); // a fifth curve on top, slot 4
-        atNextYield([] { QTest::mouseClick(&Form1->Command1, Qt::LeftButton); });
+        atNextYield([] { clickClear(); });
     });
     clickCanvas();
-    EXPECT_EQ(curves(recorder), colorsOf(0, 4, 1, 2, 3));
+    EXPECT_EQ(recorder.canvasCurves(), colorsOf(0, 4, 1, 2, 3));
     EXPECT_EQ(drawCount, 0);
 }
 
-TEST_F(Replaying, ResizeDuringAReplayDrawsThePictureExactlyOnceMore)
+TEST_F(Replaying, ResizeDuringAReplayRestartsItAtTheNewScale)
 {
     SurfaceRecorder recorder;
-    atNextYield([] {
-        atNextYield([] {
-            canvas->resize(500, 500);
-            DoEvents();
-        });
-    });
+    atNextYield([] { atNextYield([] { canvas->resize(500, 500); }); });
     clickCanvas();
-    // Two curves of the first replay, then the whole list once.
-    EXPECT_EQ(curves(recorder), colorsOf(0, 1, 0, 1, 2, 3));
+    // Two curves of the first pass, then the whole list once.
+    EXPECT_EQ(recorder.canvasCurves(), colorsOf(0, 1, 0, 1, 2, 3));
+    EXPECT_EQ(canvas->surface().userToPixel(500, 500), QPointF(500, 500));
+    EXPECT_FALSE(replaying);
+}
+
+TEST_F(Replaying, AStreamOfResizesAndClicksNeverNestsAReplay)
+{
+    SurfaceRecorder recorder;
+    int events = 0;
+    int deepest = 0;
+    std::function<void()> next = [&] {
+        deepest = std::max(deepest, yieldDepth());
+        if (++events < 400)
+            atNextYield(next);
+        if (events % 2 == 0) {
+            canvas->resize(400 + events % 7, 400); // a window being dragged
+        } else {
+            clickCanvas(); // stop, and start again
+            clickCanvas();
+        }
+    };
+    atNextYield(next);
+    clickCanvas();
+    DoEvents();
+    EXPECT_EQ(events, 400);
+    EXPECT_EQ(deepest, 1);
+    const std::vector<SurfaceOp> ops = recorder.on("canvas");
+    EXPECT_GT(std::count_if(ops.begin(), ops.end(), [](auto &op) { return op.kind == SurfaceOp::Scale; }), 150);
+    // After the last clear the picture is drawn once, whole.
+    const auto lastClear = std::find_if(ops.rbegin(), ops.rend(), [](auto &op) { return op.kind == SurfaceOp::Clear; });
+    std::vector<Color> curves;
+    for (auto op = lastClear.base(); op != ops.end(); ++op)
+        if (op->kind == SurfaceOp::LineTo && (op - 1)->kind == SurfaceOp::MoveTo)
+            curves.push_back(op->color);
+    EXPECT_EQ(curves, colorsOf(0, 1, 2, 3));
     EXPECT_FALSE(replaying);
 }
 
@@ -103,7 +124,7 @@ TEST_F(Replaying, ClosingTheGeneratorStopsIt)
     SurfaceRecorder recorder;
     atNextYield([] { genbox->close(); });
     clickCanvas();
-    EXPECT_EQ(curves(recorder), colorsOf(0));
+    EXPECT_EQ(recorder.canvasCurves(), colorsOf(0));
     EXPECT_TRUE(animStopped);
 }
 
@@ -112,10 +133,10 @@ TEST_F(Replaying, ClosingTheCanvasBringsItBackWithTheWholePicture)
     SurfaceRecorder recorder;
     atNextYield([] { canvas->close(); });
     clickCanvas();
-    // The next curve re-creates the canvas, whose first showing replays the
-    // list; that curve is then traced on top and the interrupted replay stops.
+    // The next curve re-creates the canvas, whose first showing clears it
+    // and restarts the replay; that curve is traced, then the whole list.
     EXPECT_TRUE(canvas->isVisible());
-    EXPECT_EQ(curves(recorder), colorsOf(0, 0, 1, 2, 3, 1));
+    EXPECT_EQ(recorder.canvasCurves(), colorsOf(0, 1, 0, 1, 2, 3));
     EXPECT_FALSE(replaying);
 }
 
@@ -124,7 +145,7 @@ TEST_F(Replaying, ZoomDuringAReplayGoesOnAtTheNewScale)
     SurfaceRecorder recorder;
     atNextYield([] { Form1->zi.trigger(); });
     clickCanvas();
-    EXPECT_EQ(curves(recorder), colorsOf(0, 1, 2, 3));
+    EXPECT_EQ(recorder.canvasCurves(), colorsOf(0, 1, 2, 3));
     EXPECT_EQ(recorder.on("canvas").back().x2, 500.0f);
     EXPECT_EQ(canvas->surface().userToPixel(-354, -354), QPointF(0, 0));
 }

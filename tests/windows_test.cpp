@@ -8,6 +8,8 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -58,13 +60,49 @@ TEST(InfoWindows, ErrorWindowBeepsOncePerShowing)
     EXPECT_EQ(errbox->caption(), "Rondel error");
     const QRect designLabel = errbox->Label1.geometry();
 
-    // A long message pushes the button down instead of hiding under it.
-    ShowError("could not save \"/home/someone/Documents/drawings/rosette.wmf\": No such file or directory");
-    const QLabel &label = errbox->Label1;
+    // A long message pushes the button down instead of hiding under it, and
+    // a file name longer than a line breaks where the line ends.
+    const QString name = "/home/someone/Documents/" + QString(60, u'x') + ".wmf";
+    ShowError("could not save \"" + name + "\": No such file or directory");
+    const Label &label = errbox->Label1;
     EXPECT_GE(label.height(), label.heightForWidth(label.width()));
+    EXPECT_GE(label.height(), QFontMetrics(label.captionFont())
+                                  .boundingRect(label.contentsRect(), Qt::TextWrapAnywhere, label.caption())
+                                  .height());
     EXPECT_GT(label.height(), designLabel.height());
     EXPECT_GT(errbox->Command1.y(), label.geometry().bottom());
     EXPECT_GT(errbox->clientPixelHeight(), errbox->Command1.geometry().bottom());
+}
+
+// The design's rectangles were made for another font: every label draws its
+// whole caption, in a smaller size where it must, and every button's caption
+// fits the button.
+TEST(InfoWindows, EveryCaptionIsFullyVisibleAtItsDesignSize)
+{
+    startProgram();
+    Form1->vhelp.trigger();
+    Form1->about.trigger();
+    Form1->gen.trigger();
+    ShowError("step value cannot be 0");
+    for (Form *window : std::initializer_list<Form *>{&*Form1, &*help1, &*about1, &*errbox, &*genbox}) {
+        for (const Label *label : window->findChildren<Label *>()) {
+            const QRect area = label->contentsRect();
+            const QRect needed = QFontMetrics(label->captionFont())
+                                     .boundingRect(area, int(label->alignment()) | Qt::TextWordWrap, label->caption());
+            EXPECT_LE(needed.width(), area.width()) << label->caption().toStdString();
+            EXPECT_LE(needed.height(), area.height()) << label->caption().toStdString();
+            EXPECT_GE(QFontInfo(label->captionFont()).pixelSize(), 7) << label->caption().toStdString();
+        }
+        for (const CommandButton *button : window->findChildren<CommandButton *>()) {
+            const QFontMetrics metrics(button->font());
+            EXPECT_LE(metrics.horizontalAdvance(button->caption()) + 4, button->width()) << button->caption().toStdString();
+            EXPECT_LE(metrics.height(), button->height()) << button->caption().toStdString();
+        }
+    }
+    // The headings that needed it are drawn smaller; the others keep the
+    // design font.
+    EXPECT_LT(QFontInfo(Form1->Label5.captionFont()).pixelSize(), QFontInfo(Form1->Label5.font()).pixelSize());
+    EXPECT_EQ(Form1->Label2.captionFont(), Form1->Label2.font());
 }
 
 TEST(Generator, LoadsWithTheMainPanelsPositionAndUnloadStopsTheLoops)

@@ -52,6 +52,21 @@ int SurfaceRecorder::canvasLineTos() const
     }));
 }
 
+std::vector<Color> SurfaceRecorder::canvasCurves() const
+{
+    std::vector<Color> colours;
+    bool started = false;
+    for (const SurfaceOp &op : on("canvas")) {
+        if (op.kind == SurfaceOp::MoveTo)
+            started = true;
+        else if (op.kind == SurfaceOp::LineTo && started) {
+            colours.push_back(op.color);
+            started = false;
+        }
+    }
+    return colours;
+}
+
 void atNextYield(std::function<void()> action)
 {
     QTimer::singleShot(0, std::move(action));
@@ -65,4 +80,9 @@ void clickDraw()
 void clickCanvas()
 {
     QTest::mouseClick(&canvas->client(), Qt::LeftButton);
+}
+
+void clickClear()
+{
+    QTest::mouseClick(&Form1->Command1, Qt::LeftButton);
 }

@@ -35,6 +35,8 @@ public:
     std::vector<SurfaceOp> on(const QString &surface) const;
     // How many lines from the current point the canvas received.
     int canvasLineTos() const;
+    // The colours of the curves the canvas received, one per curve.
+    std::vector<Color> canvasCurves() const;
     void clear() { m_log.clear(); }
 
 private:
@@ -44,7 +46,8 @@ private:
 // Runs the action at the next yield, that is inside the running loop.
 void atNextYield(std::function<void()> action);
 
-// Presses "draw" on the main panel.
+// Presses "draw" or "clear" on the main panel.
 void clickDraw();
+void clickClear();
 // A click of the left mouse button on the canvas.
 void clickCanvas();
