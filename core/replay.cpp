@@ -43,12 +43,12 @@ void replayList()
 void Replay()
 {
     canvas->surface().clear();
-    // The generator's "animate" and "randomate" boxes choose an animation
-    // in place of the list; reading them loads the generator panel, whose
-    // load sets the animation options. Until the screen window exists both
-    // choices show the list.
-    if (genbox->Check1.value() != 1)
-        genbox->Check3.value();
+    // The generator's "animate" box, and after it its "randomate" box,
+    // choose an animation in place of the list; only the value 1 counts as
+    // checked. Reading them loads the generator panel, whose load sets the
+    // animation options. The animations play in the screen window, which is
+    // still to come; until then both choices show the list.
+    [[maybe_unused]] const bool animationChosen = genbox->Check1.value() == 1 || genbox->Check3.value() == 1;
     replayList();
 }
 

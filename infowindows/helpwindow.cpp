@@ -55,4 +55,5 @@ HelpWindow::HelpWindow() : Form("help1", "Rondel help", 7740, 6555, BorderStyle:
         paragraph.label.setCaption(paragraph.text);
         paragraph.label.setBackColor(background);
     }
+    fitTogether({&Label1, &Label2, &Label3, &Label4, &Label5, &Label8, &Label6});
 }

@@ -53,6 +53,7 @@ void MainPanel::setDesignValues()
     Label1.setForeColor(RGB(0, 0, 255));
     for (Label *heading : {&Label5, &Label4, &Label7, &Label1})
         heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    fitTogether({&Label5, &Label4, &Label7, &Label1});
 
     Text1.setText("100");
     Text1.setEnabled(false);

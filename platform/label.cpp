@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QTextLayout>
 #include <cmath>
+#include <limits>
 
 namespace {
 // Smaller text is no longer readable; a caption that fits at no size down
@@ -102,4 +103,19 @@ void Label::mousePressEvent(QMouseEvent *event)
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
+}
+
+void fitTogether(std::initializer_list<Label *> labels)
+{
+    QFont common;
+    int smallest = std::numeric_limits<int>::max();
+    for (const Label *label : labels) {
+        const QFont fitted = label->captionFont();
+        if (QFontInfo(fitted).pixelSize() < smallest) {
+            smallest = QFontInfo(fitted).pixelSize();
+            common = fitted;
+        }
+    }
+    for (Label *label : labels)
+        label->setFont(common);
 }

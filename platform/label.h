@@ -12,6 +12,7 @@
 #include "color.h"
 
 #include <QLabel>
+#include <initializer_list>
 
 class Label : public QLabel
 {
@@ -38,3 +39,6 @@ protected:
 private:
     bool m_wrapAnywhere = false;
 };
+
+// Gives the labels one size of type: the largest at which each caption fits.
+void fitTogether(std::initializer_list<Label *> labels);

@@ -58,17 +58,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ZoomCase{"Out4ClampsWithABeep", -4, 1, -2000, 2000, -400, 400, " 100%", 1}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(Canvas, StartsAtDesignSizeWithTheZoomCaptionAndNoBeep)
-{
-    startProgram();
-    EXPECT_TRUE(canvas->isVisible());
-    EXPECT_EQ(canvas->clientPixelWidth(), 419);
-    EXPECT_EQ(canvas->clientPixelHeight(), 400);
-    EXPECT_EQ(canvas->caption(), "canvas   25%");
-    EXPECT_EQ(Form1->Label6.caption(), "status   25%");
-    EXPECT_EQ(beepCount(), 0);
-}
-
 TEST(Canvas, ZoomClearsTheCanvasAndRedrawsOnlyTheSetupBox)
 {
     startProgram();

@@ -33,13 +33,15 @@ TEST_F(Colors, PrimaryCycleStartsWithTheChipsDesignColour)
                                          palette[6], palette[7], palette[0], palette[1]}));
 }
 
-TEST_F(Colors, RandomModeKeepsThePrimarySlot)
+TEST_F(Colors, RandomModeKeepsThePrimarySlotAndTheModesRedrawThePen)
 {
     draw();
     draw();
+    SurfaceRecorder recorder;
     Form1->randomize.trigger();
     EXPECT_FALSE(Form1->randomize.isEnabled());
     EXPECT_TRUE(Form1->prims.isEnabled());
+    EXPECT_EQ(recorder.on("Picture1").back().color, Form1->chip0.backColor());
     for (int i = 0; i < 3; ++i) {
         const Color c = draw();
         EXPECT_LE(redOf(c) + greenOf(c) + blueOf(c), 400);
@@ -47,19 +49,9 @@ TEST_F(Colors, RandomModeKeepsThePrimarySlot)
     EXPECT_EQ(paletteIndex, 2);
     Form1->prims.trigger();
     EXPECT_TRUE(Form1->randomize.isEnabled());
+    EXPECT_EQ(recorder.on("Picture1").back().color, RGB(0, 0, 0));
     EXPECT_EQ(draw(), RGB(0, 0, 0));
     EXPECT_EQ(draw(), palette[3]);
-}
-
-TEST_F(Colors, ModeCommandsRedrawThePenInTheNewColour)
-{
-    SurfaceRecorder recorder;
-    Form1->randomize.trigger();
-    ASSERT_EQ(recorder.on("Picture1").size(), 5u);
-    EXPECT_EQ(recorder.on("Picture1").back().color, Form1->chip0.backColor());
-    Form1->prims.trigger();
-    ASSERT_EQ(recorder.on("Picture1").size(), 10u);
-    EXPECT_EQ(recorder.on("Picture1").back().color, RGB(0, 0, 0));
 }
 
 TEST_F(Colors, RandomColorsAreDarkAndTheSameInEveryRun)
@@ -76,8 +68,18 @@ TEST_F(Colors, RandomColorsAreDarkAndTheSameInEveryRun)
     EXPECT_GT(light, 1000); // the whole accepted range is reached
 }
 
-TEST_F(Colors, ChipTakesTheChosenColourAndTheCurrentSlot)
+TEST_F(Colors, ChipTakesTheDialogsColourIntoTheCurrentSlot)
 {
+    // Cancelled before any choice: the dialog still holds black.
+    CommonDialog::setColorAnswer([](Color) { return std::nullopt; });
+    clickDraw();
+    clickChip();
+    EXPECT_EQ(Form1->chip0.backColor(), RGB(0, 0, 0));
+    EXPECT_EQ(palette[1], RGB(0, 0, 0));
+    EXPECT_EQ(draw(), RGB(0, 0, 0));
+
+    // In random mode the choice fills the slot too, and only the next
+    // drawing takes it.
     Form1->randomize.trigger();
     const Color K = RGB(10, 20, 30);
     Color shown = 1;
@@ -86,8 +88,8 @@ TEST_F(Colors, ChipTakesTheChosenColourAndTheCurrentSlot)
         return K;
     });
     clickChip();
-    EXPECT_EQ(shown, RGB(0, 0, 0)); // black before the first choice
-    EXPECT_EQ(palette[0], K);
+    EXPECT_EQ(shown, RGB(0, 0, 0));
+    EXPECT_EQ(palette[2], K);
     EXPECT_EQ(draw(), K);
     EXPECT_NE(draw(), K);
 
@@ -98,16 +100,6 @@ TEST_F(Colors, ChipTakesTheChosenColourAndTheCurrentSlot)
     clickChip();
     EXPECT_EQ(shown, K); // the dialog kept the last choice
     EXPECT_EQ(Form1->chip0.backColor(), K);
-}
-
-TEST_F(Colors, CancelledFirstChoiceMakesTheChipBlack)
-{
-    CommonDialog::setColorAnswer([](Color) { return std::nullopt; });
-    clickDraw();
-    clickChip();
-    EXPECT_EQ(Form1->chip0.backColor(), RGB(0, 0, 0));
-    EXPECT_EQ(palette[1], RGB(0, 0, 0));
-    EXPECT_EQ(draw(), RGB(0, 0, 0));
 }
 
 } // namespace

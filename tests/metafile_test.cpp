@@ -111,20 +111,20 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(Export, TheStartUpCurveAsTheCanvasTracesIt)
+TEST_F(Export, TheStartUpCurveAsTheCanvasTracesItUnderTheNameAsTyped)
 {
     clickDraw();
     QString filter;
     CommonDialog::setSaveAnswer([&](const QString &shown) {
         filter = shown;
-        return path("start.wmf");
+        return path("start");
     });
     Form1->saveas.trigger();
     EXPECT_EQ(filter, "meta files (*.wmf)|*.wmf|all files (*.*)|*.*");
-    EXPECT_EQ(metafileName, path("start.wmf"));
+    EXPECT_EQ(metafileName, path("start"));
     EXPECT_FALSE(Form1->saveas.isEnabled());
 
-    const Metafile file(path("start.wmf"));
+    const Metafile file(path("start"));
     ASSERT_EQ(file.records.size(), 403u);
     EXPECT_EQ(file.records[0].function, CreatePen);
     EXPECT_EQ(file.records[0].parameters, (std::vector<std::uint16_t>{0, 1, 0, 0x0000, 0x00C0}));
@@ -133,36 +133,31 @@ TEST_F(Export, TheStartUpCurveAsTheCanvasTracesIt)
     EXPECT_EQ(file.points(MoveTo), (std::vector<Point>{{500, 0}}));
     const std::vector<Point> lines = file.points(LineTo);
     ASSERT_EQ(lines.size(), 400u);
-    EXPECT_EQ(lines[0], (Point{499, -6}));
-    EXPECT_EQ(lines[1], (Point{497, -12}));
-    EXPECT_EQ(lines[2], (Point{493, -18}));
+    EXPECT_EQ(std::vector<Point>(lines.begin(), lines.begin() + 3), (std::vector<Point>{{499, -6}, {497, -12}, {493, -18}}));
     EXPECT_EQ(lines[398], (Point{499, 6}));
     EXPECT_EQ(lines[399], (Point{500, 0}));
-    EXPECT_EQ(QFileInfo(path("start.wmf")).size(), 2 * (9 + 12 + 5 * 401 + 3));
-}
+    EXPECT_EQ(QFileInfo(path("start")).size(), 2 * (9 + 12 + 5 * 401 + 3));
 
-TEST_F(Export, TheSameCurveOutside)
-{
-    Form1->HScroll1.setValue(100);
+    // A cancelled dialog writes nothing, not even the earlier file again.
     clickDraw();
-    saveAs(path("outside.wmf"));
-    const Metafile file(path("outside.wmf"));
-    EXPECT_EQ(file.points(MoveTo), (std::vector<Point>{{900, 0}}));
-    const std::vector<Point> lines = file.points(LineTo);
-    ASSERT_EQ(lines.size(), 400u);
-    EXPECT_EQ(std::vector<Point>(lines.begin(), lines.begin() + 3), (std::vector<Point>{{899, 38}, {896, 75}, {891, 113}}));
-    EXPECT_EQ(lines[398], (Point{899, -38}));
+    CommonDialog::setSaveAnswer([](const QString &) { return std::nullopt; });
+    Form1->saveas.trigger();
+    EXPECT_TRUE(Form1->saveas.isEnabled());
+    EXPECT_EQ(Metafile(path("start")).points(MoveTo).size(), 1u);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"start"});
+    EXPECT_EQ(beepCount(), 0);
 }
 
 TEST_F(Export, EveryDrawingSinceTheClearInListOrderWithItsPen)
 {
     clickDraw();
-    QTest::mouseClick(&Form1->Command1, Qt::LeftButton);
+    clickClear();
     for (int i = 0; i < 3; ++i)
         clickDraw();
     saveAs(path("three.wmf"));
     EXPECT_FALSE(Form1->saveas.isEnabled());
 
+    Form1->HScroll1.setValue(100);
     clickDraw();
     EXPECT_TRUE(Form1->saveas.isEnabled());
     saveAs(path("four.wmf"));
@@ -179,20 +174,11 @@ TEST_F(Export, EveryDrawingSinceTheClearInListOrderWithItsPen)
         EXPECT_EQ(file.records[k * 403 + 1].parameters[0], k);
     }
     EXPECT_EQ(drawings[1].color, palette[2]);
-}
-
-TEST_F(Export, TheDialogsNameIsUsedAsTypedAndCancelWritesNothing)
-{
-    clickDraw();
-    saveAs(path("drawing1"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"drawing1"});
-    clickDraw();
-    CommonDialog::setSaveAnswer([](const QString &) { return std::nullopt; });
-    Form1->saveas.trigger();
-    EXPECT_TRUE(Form1->saveas.isEnabled());
-    EXPECT_EQ(Metafile(path("drawing1")).points(MoveTo).size(), 1u) << "the earlier file is not replaced";
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
-    EXPECT_EQ(beepCount(), 0);
+    // The last curve has its gear outside.
+    EXPECT_EQ(file.points(MoveTo).back(), (Point{900, 0}));
+    const std::vector<Point> lines = file.points(LineTo);
+    EXPECT_EQ(std::vector<Point>(lines.end() - 400, lines.end() - 397), (std::vector<Point>{{899, 38}, {896, 75}, {891, 113}}));
+    EXPECT_EQ(lines.end()[-2], (Point{899, -38}));
 }
 
 QByteArray contents(const QString &path)
