@@ -3,6 +3,20 @@
 
 #include "mainwindow/canvaswindow.h"
 
+#include <algorithm>
+#include <limits>
+
+namespace {
+// The canvas takes single-precision coordinates. A typed pen distance can
+// put a curve beyond their range, where the conversion would be undefined;
+// such points are drawn at the edge of the range instead.
+float toSingle(double value)
+{
+    constexpr double largest = std::numeric_limits<float>::max();
+    return float(std::clamp(value, -largest, largest));
+}
+} // namespace
+
 void DrawCurve(std::int16_t index)
 {
     const DrawingRecord record = drawings.at(index);
@@ -15,6 +29,6 @@ void DrawCurve(std::int16_t index)
     window.show();
     Surface &surface = window.surface();
     TraceCurve(
-        record, [&](double x, double y) { surface.moveTo(float(x), float(y)); },
-        [&](double x, double y) { surface.lineTo(float(x), float(y), record.color); });
+        record, [&](double x, double y) { surface.moveTo(toSingle(x), toSingle(y)); },
+        [&](double x, double y) { surface.lineTo(toSingle(x), toSingle(y), record.color); });
 }

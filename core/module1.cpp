@@ -20,6 +20,7 @@ QString metafileName;
 FormRef<MainPanel> Form1;
 FormRef<CanvasWindow> canvas;
 FormRef<GeneratorPanel> genbox;
+FormRef<ScreenWindow> screeen;
 FormRef<HelpWindow> help1;
 FormRef<AboutWindow> about1;
 FormRef<ErrorWindow> errbox;

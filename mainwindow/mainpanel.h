@@ -57,6 +57,9 @@ public:
     MenuItem vhelp{*this, "view help"};
     MenuItem about{*this, "about Rondel"};
 
+    // "clear", which the generator's "clear" does too.
+    void Command1_Click();
+
 protected:
     void onLoad() override;
     void onUnload() override;
@@ -68,7 +71,6 @@ private:
     void connectEvents();
 
     void start_Click();
-    void Command1_Click();
     void VScroll1_Change();
     void VScroll2_Change();
     void VScroll3_Change();

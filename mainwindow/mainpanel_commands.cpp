@@ -3,6 +3,7 @@
 #include "canvaswindow.h"
 #include "core/module1.h"
 #include "drawingcolors.h"
+#include "animation/screenwindow.h"
 #include "generator/generatorpanel.h"
 #include "infowindows/aboutwindow.h"
 #include "infowindows/errorwindow.h"
@@ -32,6 +33,7 @@ void MainPanel::onLoad()
 void MainPanel::onUnload()
 {
     canvas.unload();
+    screeen.unload();
     about1.unload();
     errbox.unload();
     help1.unload();
@@ -52,6 +54,8 @@ void MainPanel::start_Click()
         return;
     }
     saveas.setEnabled(true);
+    // A running animation goes on, into the hidden window.
+    screeen->hide();
     // The slot and the colour are taken before the curve is traced: tracing
     // can show a re-created canvas, whose replay yields to further clicks.
     const std::int16_t slot = drawCount;

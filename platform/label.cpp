@@ -13,31 +13,22 @@ namespace {
 // to this one is drawn at the label's own size.
 constexpr int SmallestPixelSize = 7;
 
-// Breaks the text into lines of the given width and returns the size they
-// take. Lines stand on the font's whole-pixel line pitch, as in every other
-// text that Qt measures.
-QSizeF layOut(QTextLayout &layout, int width, QTextOption::WrapMode wrap, Qt::Alignment alignment)
+// Lays the text out in lines of the given width, breaking words only where
+// they are longer than a line, and returns the height the lines take.
+qreal layOutAnywhere(QTextLayout &layout, int width, Qt::Alignment alignment)
 {
     QTextOption option(alignment & Qt::AlignHorizontal_Mask);
-    option.setWrapMode(wrap);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
-    const QFontMetrics metrics(layout.font());
-    int lines = 0;
-    qreal widest = 0;
+    qreal height = 0;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width);
-        line.setPosition(QPointF(0, lines * metrics.lineSpacing()));
-        widest = std::max(widest, line.naturalTextWidth());
-        ++lines;
+        line.setPosition(QPointF(0, height));
+        height += line.height();
     }
     layout.endLayout();
-    return QSizeF(widest, lines == 0 ? 0 : (lines - 1) * metrics.lineSpacing() + metrics.height());
-}
-
-QTextOption::WrapMode wrapMode(bool anywhere)
-{
-    return anywhere ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::WordWrap;
+    return height;
 }
 } // namespace
 
@@ -63,16 +54,20 @@ void Label::setBackColor(Color color)
     setAutoFillBackground(true);
 }
 
+int Label::flags() const
+{
+    return int(alignment()) | Qt::TextWordWrap;
+}
+
 QFont Label::captionFont() const
 {
     QFont fitted = font();
     if (m_wrapAnywhere)
         return fitted;
-    const QSize area = contentsRect().size();
+    const QRect area = contentsRect();
     for (int size = QFontInfo(font()).pixelSize(); size >= SmallestPixelSize; --size) {
         fitted.setPixelSize(size);
-        QTextLayout layout(text(), fitted);
-        const QSizeF needed = layOut(layout, area.width(), QTextOption::WordWrap, alignment());
+        const QRect needed = QFontMetrics(fitted).boundingRect(area, flags(), text());
         if (needed.width() <= area.width() && needed.height() <= area.height())
             return fitted;
     }
@@ -81,18 +76,25 @@ QFont Label::captionFont() const
 
 int Label::heightForWidth(int width) const
 {
+    if (!m_wrapAnywhere)
+        return QFontMetrics(font()).boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), flags(), text()).height();
     QTextLayout layout(text(), font());
-    return int(std::ceil(layOut(layout, width, wrapMode(m_wrapAnywhere), alignment()).height()));
+    return int(std::ceil(layOutAnywhere(layout, width, alignment())));
 }
 
 void Label::paintEvent(QPaintEvent *)
 {
     const QRect area = contentsRect();
-    QTextLayout layout(text(), captionFont());
-    layOut(layout, area.width(), wrapMode(m_wrapAnywhere), alignment());
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
-    layout.draw(&painter, area.topLeft());
+    if (m_wrapAnywhere) {
+        QTextLayout layout(text(), font());
+        layOutAnywhere(layout, area.width(), alignment());
+        layout.draw(&painter, area.topLeft());
+    } else {
+        painter.setFont(captionFont());
+        painter.drawText(area, flags(), text());
+    }
 }
 
 void Label::mousePressEvent(QMouseEvent *event)

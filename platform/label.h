@@ -37,6 +37,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    int flags() const;
+
     bool m_wrapAnywhere = false;
 };
 

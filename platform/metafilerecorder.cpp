@@ -1,9 +1,9 @@
 #include "metafilerecorder.h"
 
+#include "numbers.h"
+
 #include <cerrno>
-#include <cmath>
 #include <limits>
-#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -16,17 +16,6 @@ constexpr std::uint16_t META_LINETO = 0x0213;
 constexpr std::uint16_t META_MOVETO = 0x0214;
 constexpr std::uint16_t META_CREATEPENINDIRECT = 0x02FA;
 constexpr std::uint16_t PS_SOLID = 0;
-
-// The coordinate as the 16-bit value a record holds, or nothing when it
-// does not fit (NaN included). The default rounding mode rounds halves to
-// the even neighbour.
-std::optional<std::int16_t> toCoordinate(double value)
-{
-    const double whole = std::nearbyint(value);
-    if (!(whole >= std::numeric_limits<std::int16_t>::min() && whole <= std::numeric_limits<std::int16_t>::max()))
-        return std::nullopt;
-    return std::int16_t(whole);
-}
 } // namespace
 
 MetafileRecorder::MetafileRecorder(const QString &fileName, std::uint64_t maxWords)
@@ -76,8 +65,8 @@ void MetafileRecorder::lineTo(double x, double y)
 
 void MetafileRecorder::point(std::uint16_t function, double x, double y)
 {
-    const std::optional<std::int16_t> column = toCoordinate(x);
-    const std::optional<std::int16_t> row = toCoordinate(y);
+    const std::optional<std::int16_t> column = CInt(x);
+    const std::optional<std::int16_t> row = CInt(y);
     if (!column || !row)
         fail("a point lies outside the range of metafile coordinates");
     if (failed())

@@ -1,8 +1,10 @@
 #pragma once
 
-// The conversions between the texts of text boxes and numbers.
+// The conversions between the texts of text boxes and numbers, and from
+// numbers to whole numbers.
 
 #include <QString>
+#include <cstdint>
 #include <optional>
 
 // The text as a number, by the user's locale (the C locale's form is
@@ -12,3 +14,12 @@ std::optional<double> textToNumber(const QString &text);
 
 // The text's number, or 0 when it has none.
 double numberOr0(const QString &text);
+
+// The number as text in the user's locale: up to 15 significant digits, a
+// minus sign only when negative, no blank and no group separators.
+QString numberToText(double value);
+
+// The nearest whole number, halves to the even neighbour, or nothing when
+// it does not fit 16 or 32 bits (NaN included).
+std::optional<std::int16_t> CInt(double value);
+std::optional<std::int32_t> CLng(double value);
