@@ -87,7 +87,7 @@ bool GeneratorPanel::familyFits(std::size_t stepped)
     const int free = DrawingSlots - drawCount;
     if (curves > free) {
         const QString needed = curves > DrawingSlots ? "more than " + QString::number(DrawingSlots) : QString::number(curves);
-        ShowError(QString("this family needs %1 curves and the drawing list has %2 free slots").arg(needed).arg(free));
+        ShowError(QString("this family needs %1 curves but the drawing list has room for %2 more").arg(needed).arg(free));
         return false;
     }
     return true;

@@ -104,23 +104,4 @@ TEST(InfoWindows, EveryCaptionIsFullyVisibleAtItsDesignSize)
     EXPECT_EQ(QFontInfo(help1->Label1.captionFont()).pixelSize(), QFontInfo(help1->Label3.captionFont()).pixelSize());
 }
 
-TEST(Generator, LoadsWithTheMainPanelsPositionAndUnloadStopsTheLoops)
-{
-    startProgram();
-    Form1->HScroll1.setValue(-30);
-    genbox.unload(); // loaded invisibly by the slider
-    DoEvents();
-    fullScreen = true;
-    Form1->gen.trigger();
-    EXPECT_TRUE(genbox->isVisible());
-    EXPECT_EQ(genbox->Text7.text(), "-30");
-    EXPECT_EQ(genbox->Text8.text(), "-30");
-    EXPECT_FALSE(fullScreen);
-
-    replaying = true;
-    genbox->close();
-    EXPECT_FALSE(replaying);
-    EXPECT_FALSE(genbox.isLoaded());
-}
-
 } // namespace

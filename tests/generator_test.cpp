@@ -1,0 +1,294 @@
+#include "animation/screenwindow.h"
+#include "core/module1.h"
+#include "generator/generatorpanel.h"
+#include "generator/gradient.h"
+#include "infowindows/errorwindow.h"
+#include "mainwindow/mainpanel.h"
+#include "platform/system.h"
+#include "testsupport.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Replaces the box's text by typing, as the user does.
+void type(TextBox &box, const QString &text)
+{
+    box.selectAll();
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QTest::keyClicks(&box, text);
+}
+
+void typeRow(const GeneratorPanel::Row &row, const QString &from, const QString &to, const QString &step)
+{
+    type(row.from, from);
+    type(row.to, to);
+    if (row.step.isEnabled())
+        type(row.step, step);
+}
+
+class Generator : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        startProgram();
+        Form1->gen.trigger();
+    }
+    GeneratorPanel &panel() { return *genbox; }
+    void clickGeneratorDraw() { QTest::mouseClick(&panel().Command1, Qt::LeftButton); }
+    void select(OptionButton &option) { QTest::mouseClick(&option, Qt::LeftButton); }
+};
+
+TEST_F(Generator, DesignedRowsAppendFiftyOneCurvesAndReplayTheWholeList)
+{
+    clickDraw();
+    clickDraw();
+    SurfaceRecorder recorder;
+    clickGeneratorDraw();
+    ASSERT_EQ(drawCount, 53);
+    for (int k = 0; k <= 50; ++k) {
+        const DrawingRecord &record = drawings[2 + k];
+        EXPECT_EQ(record.penDistance, (5.0 * k / 100) * 200);
+        EXPECT_EQ(record.startAngle, ((0 + (k / 50.0) * (60 - 0)) / 180) * pi);
+        EXPECT_EQ(record.gearPosition, -100);
+        EXPECT_EQ(record.statRadius, 500);
+        EXPECT_EQ(record.color, palette[(3 + k) % 8]) << "the colour after the chip's, by the colour mode";
+    }
+    EXPECT_EQ(Form1->chip0.backColor(), palette[(3 + 50) % 8]);
+    // The canvas is cleared and shows the earlier drawings, then the family.
+    EXPECT_EQ(recorder.on("canvas").front().kind, SurfaceOp::Clear);
+    const std::vector<Color> curves = recorder.canvasCurves();
+    ASSERT_EQ(curves.size(), 53u);
+    EXPECT_EQ(curves[0], RGB(0, 0, 192));
+    EXPECT_TRUE(Form1->saveas.isEnabled());
+    EXPECT_FALSE(screeen->isVisible());
+    EXPECT_EQ(frameDelay, 33);
+    EXPECT_EQ(recorder.on("meter").back(), (SurfaceOp{"meter", SurfaceOp::Scale, 0, 0, 30, 1, 0}));
+}
+
+struct SweepCase {
+    const char *name;
+    int row; // the stepped row: 0 pen distance, 1 start angle, 2 gear position
+    const char *from, *to, *step;
+    int curves;
+    double n;
+};
+
+class Sweep : public Generator, public ::testing::WithParamInterface<SweepCase>
+{
+};
+
+// The stepped row's values come from repeated addition up to an inclusive
+// bound; the other rows move by k / n, read here from the pen distance
+// (from 0 to 100 %) or the start angle (from 0 to 180 degrees).
+TEST_P(Sweep, StepsTheRowAndMovesTheOthersByTheIntervalCount)
+{
+    const SweepCase &c = GetParam();
+    const std::array<GeneratorPanel::Row, 3> rows = panel().rows();
+    select(*std::array<OptionButton *, 3>{&panel().Option1, &panel().Option2, &panel().Option3}[c.row]);
+    typeRow(rows[0], "0", "100", "5");
+    typeRow(rows[1], "0", "180", "30");
+    typeRow(rows[c.row], c.from, c.to, c.step);
+    clickGeneratorDraw();
+    ASSERT_EQ(drawCount, c.curves);
+
+    double s = std::stod(c.from);
+    for (int k = 0; k < c.curves; ++k, s = s + std::stod(c.step)) {
+        const DrawingRecord &record = drawings[k];
+        const double fraction = k / c.n;
+        if (c.row == 0) {
+            EXPECT_EQ(record.penDistance, (s / 100) * 200);
+            EXPECT_EQ(record.startAngle, ((0 + fraction * (180 - 0)) / 180) * pi);
+        } else {
+            EXPECT_EQ(record.penDistance, ((0 + fraction * (100 - 0)) / 100) * 200);
+        }
+        if (c.row == 1)
+            EXPECT_EQ(record.startAngle, (s / 180) * pi);
+        if (c.row == 2)
+            EXPECT_EQ(record.gearPosition, std::nearbyint(s));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Generator, Sweep,
+    ::testing::Values(SweepCase{"DesignedPenDistances", 0, "0", "250", "5", 51, 50},
+                      SweepCase{"StepPastTheEnd", 0, "0", "250", "30", 9, 8},
+                      SweepCase{"CountRoundsUp", 0, "0", "260", "30", 9, 9},
+                      SweepCase{"HalfRoundsToEvenTwo", 0, "0", "10", "4", 3, 2},
+                      SweepCase{"HalfRoundsToEvenFour", 0, "0", "14", "4", 4, 4},
+                      SweepCase{"FromEqualsTo", 0, "40", "40", "5", 1, 1},
+                      SweepCase{"Downwards", 0, "100", "0", "-25", 5, 4},
+                      SweepCase{"StartAngles", 1, "0", "60", "30", 3, 2},
+                      SweepCase{"GearPositions", 2, "-100", "100", "50", 5, 4},
+                      SweepCase{"GearPositionsBy30", 2, "-100", "100", "30", 7, 6},
+                      // Whole numbers before the division: 2.5 counts as 2,
+                      // and the positions -97.5, -92.5 round to -98, -92.
+                      SweepCase{"GearStepRoundsDown", 2, "-100", "100", "2.5", 81, 100},
+                      // 3.5 counts as 4: the fractions run up to 1.14.
+                      SweepCase{"GearStepRoundsUp", 2, "-100", "100", "3.5", 58, 50}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(Generator, GeneratedAnglesTurnTheOtherWayAndStayWithinATurn)
+{
+    Form1->Text4.setText("30");
+    clickDraw();
+    typeRow(panel().rows()[1], "30", "30", "30");
+    clickGeneratorDraw();
+    EXPECT_EQ(drawings[1].startAngle, -drawings[0].startAngle);
+    typeRow(panel().rows()[1], "1e9", "1e9", "30");
+    clickGeneratorDraw();
+    EXPECT_EQ(drawings.at(drawCount - 1).startAngle, (280.0 / 180) * pi);
+}
+
+TEST_F(Generator, GencheckRefusesBadRowsAndTurnsWrongStepsRound)
+{
+    GeneratorPanel &p = panel();
+    // An emptied step box counts even when its row is not stepped.
+    type(p.Text3, "");
+    select(p.Option2);
+    EXPECT_FALSE(p.Text3.isEnabled());
+    EXPECT_TRUE(p.Text6.isEnabled());
+    clickGeneratorDraw();
+    EXPECT_EQ(errbox->Label1.caption(), "all generator values must be numbers");
+    EXPECT_EQ(beepCount(), 1);
+    select(p.Option1);
+    type(p.Text3, "5");
+
+    // The designed step 0 of the gear position row passes until it is
+    // the stepped row.
+    select(p.Option3);
+    clickGeneratorDraw();
+    EXPECT_EQ(errbox->Label1.caption(), "step value cannot be 0");
+    EXPECT_EQ(drawCount, 0);
+    select(p.Option1);
+
+    const struct {
+        const char *from, *to, *step, *corrected;
+    } angles[] = {{"60", "0", "30", "-30"}, {"0", "60", "-30", "30"}, {"45", "45", "-10", "-10"}, {"0", "60", "0", "0"}};
+    for (const auto &angle : angles) {
+        p.Text4.setText(angle.from);
+        p.Text5.setText(angle.to);
+        p.Text6.setText(angle.step); // a row that is not stepped, corrected all the same
+        type(p.Text1, "10");
+        type(p.Text2, "0");
+        type(p.Text3, "+5.0");
+        EXPECT_TRUE(p.gencheck());
+        EXPECT_EQ(p.Text6.text(), angle.corrected) << angle.from << " to " << angle.to;
+        EXPECT_EQ(p.Text3.text(), "-5");
+    }
+}
+
+TEST_F(Generator, FamiliesThatCannotBeMadeChangeNothing)
+{
+    GeneratorPanel &p = panel();
+    clickDraw();
+    Form1->saveas.setEnabled(false); // as after a save
+    int count = 1;
+    SurfaceRecorder recorder;
+    const auto refused = [&](const QString &message) {
+        clickGeneratorDraw();
+        EXPECT_EQ(errbox->Label1.caption(), message);
+        EXPECT_EQ(drawCount, count);
+        EXPECT_EQ(Form1->chip0.backColor(), palette[1]);
+        EXPECT_FALSE(Form1->saveas.isEnabled());
+        EXPECT_TRUE(recorder.on("canvas").empty());
+        EXPECT_EQ(frameDelay, 0);
+    };
+    // A step too small to move the row on is counted, not walked for ever.
+    typeRow(p.rows()[0], "1e20", "2e20", "1");
+    refused("this family needs more than 5001 curves but the drawing list has room for 5000 more");
+    typeRow(p.rows()[0], "0", "250", "5");
+    count = drawCount = DrawingSlots - 10;
+    refused("this family needs 51 curves but the drawing list has room for 10 more");
+    count = drawCount = 1;
+    select(p.Option3);
+    typeRow(p.rows()[2], "-100", "100", "-0.5");
+    refused("the gear position step must be larger than 0.5");
+    select(p.Option1);
+    type(p.Text7, "40000");
+    refused("gear positions must lie between -32768 and 32767");
+}
+
+TEST_F(Generator, GradientMixesTheFiveBoxesInSinglePrecision)
+{
+    const struct {
+        float f;
+        Color expected;
+    } table[] = {{0, RGB(255, 0, 0)},      {0.1f, RGB(255, 51, 0)},    {0.25f, RGB(255, 128, 0)},
+                 {0.26f, RGB(255, 133, 0)}, {0.6f, RGB(153, 230, 0)},   {0.625f, RGB(128, 224, 0)},
+                 {0.74f, RGB(10, 195, 0)},  {0.75f, RGB(0, 192, 0)},    {1, RGB(0, 0, 192)},
+                 // Past the end with the gear position row: green would be
+                 // -107.52 and counts as 0.
+                 {1.14f, RGB(0, 0, 255)}};
+    for (const auto &row : table)
+        EXPECT_EQ(GeneratorGradient(row.f), row.expected) << row.f;
+}
+
+TEST_F(Generator, GradientFamilyTakesTheBoxColoursWhileTheChipMovesOn)
+{
+    GeneratorPanel &p = panel();
+    const Color K = RGB(10, 20, 30);
+    CommonDialog::setColorAnswer([&](Color) { return K; });
+    QTest::mouseClick(&p.Picture3, Qt::LeftButton);
+    CommonDialog::setColorAnswer({});
+    EXPECT_EQ(p.Picture3.backColor(), K);
+    EXPECT_EQ(p.Check2.value(), 1);
+    select(p.Option3);
+    typeRow(p.rows()[2], "-100", "100", "50");
+    clickGeneratorDraw();
+    ASSERT_EQ(drawCount, 5);
+    const std::vector<Color> colours{drawings[0].color, drawings[1].color, drawings[2].color, drawings[3].color,
+                                     drawings[4].color};
+    EXPECT_EQ(colours, (std::vector<Color>{RGB(255, 0, 0), RGB(255, 128, 0), K, RGB(0, 192, 0), RGB(0, 0, 192)}));
+    EXPECT_EQ(Form1->chip0.backColor(), palette[5]);
+
+    // A dialog cancelled on a new panel's first use gives black.
+    p.close();
+    DoEvents();
+    CommonDialog::setColorAnswer([](Color) { return std::nullopt; });
+    QTest::mouseClick(&genbox->Picture1, Qt::LeftButton);
+    CommonDialog::setColorAnswer({});
+    EXPECT_EQ(genbox->Picture1.backColor(), RGB(0, 0, 0));
+    EXPECT_EQ(genbox->Check2.value(), 1);
+}
+
+TEST_F(Generator, CancelKeepsTheValuesAndClosingBringsBackTheDesign)
+{
+    type(panel().Text2, "120");
+    QTest::mouseClick(&panel().Command2, Qt::LeftButton);
+    EXPECT_FALSE(genbox->isVisible());
+    Form1->gen.trigger();
+    EXPECT_EQ(genbox->Text2.text(), "120");
+
+    Form1->HScroll1.setValue(-30);
+    replaying = true;
+    genbox->close();
+    EXPECT_FALSE(replaying);
+    EXPECT_TRUE(animStopped);
+    DoEvents();
+    fullScreen = true;
+    Form1->gen.trigger();
+    EXPECT_EQ(genbox->Text2.text(), "250");
+    EXPECT_EQ((QStringList{genbox->Text7.text(), genbox->Text8.text()}), (QStringList{"-30", "-30"}));
+    EXPECT_FALSE(fullScreen);
+    EXPECT_EQ(penWidth, 1);
+
+    clickDraw();
+    QTest::mouseClick(&genbox->Command3, Qt::LeftButton);
+    EXPECT_EQ(drawCount, 0);
+    EXPECT_FALSE(Form1->saveas.isEnabled());
+}
+
+TEST_F(Generator, AFrameRateThatIsNoRateKeepsTheLastOne)
+{
+    GeneratorPanel &p = panel();
+    for (const auto &[text, delay] : {std::pair{"45", 22.0}, {"abc", 22.0}, {"0", 22.0}, {"2.5", 400.0}, {"-4", -250.0}}) {
+        p.Text10.setText(text);
+        p.Text10_Change();
+        EXPECT_EQ(frameDelay, delay) << text;
+    }
+}
+
+} // namespace
