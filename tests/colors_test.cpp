@@ -24,15 +24,6 @@ protected:
     void clickChip() { QTest::mouseClick(&Form1->chip0, Qt::LeftButton); }
 };
 
-TEST_F(Colors, PrimaryCycleStartsWithTheChipsDesignColour)
-{
-    std::vector<Color> drawn;
-    for (int i = 0; i < 10; ++i)
-        drawn.push_back(draw());
-    EXPECT_EQ(drawn, (std::vector<Color>{RGB(0, 0, 192), palette[1], palette[2], palette[3], palette[4], palette[5],
-                                         palette[6], palette[7], palette[0], palette[1]}));
-}
-
 TEST_F(Colors, RandomModeKeepsThePrimarySlotAndTheModesRedrawThePen)
 {
     draw();

@@ -56,6 +56,9 @@ TEST_F(Generator, DesignedRowsAppendFiftyOneCurvesAndReplayTheWholeList)
         EXPECT_EQ(record.statRadius, 500);
         EXPECT_EQ(record.color, palette[(3 + k) % 8]) << "the colour after the chip's, by the colour mode";
     }
+    // The primary cycle starts with the chip's design colour.
+    EXPECT_EQ(drawings[0].color, RGB(0, 0, 192));
+    EXPECT_EQ(drawings[1].color, palette[1]);
     EXPECT_EQ(Form1->chip0.backColor(), palette[(3 + 50) % 8]);
     // The canvas is cleared and shows the earlier drawings, then the family.
     EXPECT_EQ(recorder.on("canvas").front().kind, SurfaceOp::Clear);

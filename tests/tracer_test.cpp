@@ -113,21 +113,15 @@ TEST_F(Tracer, ACurveThatDrawsNothingLeavesNoMark)
     EXPECT_EQ(canvas->surface().image(), before);
 }
 
-TEST_F(Tracer, LastSlotIsTracedAndOutOfRangeSlotsAreRefused)
+TEST_F(Tracer, TracesTheLastSlotAndNothingThatCouldNeverClose)
 {
     EXPECT_EQ(trace(panelRecord(100, 40, 100, 0, -100), 5000).size(), 401u);
     EXPECT_THROW(DrawCurve(5001), std::out_of_range);
     EXPECT_THROW(DrawCurve(-1), std::out_of_range);
-}
-
-TEST_F(Tracer, RecordsThatWouldNeverCloseDrawNothing)
-{
     DrawingRecord noGear = panelRecord(100, 40, 100, 0, -100);
     noGear.rotRadius = 0;
     EXPECT_TRUE(trace(noGear).empty());
-    DrawingRecord tinyRatio = panelRecord(100, 40, 100, 0, -100);
-    tinyRatio.statRadius = 1;
-    tinyRatio.rotRadius = 100;
+    DrawingRecord tinyRatio = panelRecord(1, 100, 100, 0, -100); // 40 R / r below 1
     EXPECT_TRUE(trace(tinyRatio).empty());
 }
 
