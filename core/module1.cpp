@@ -17,10 +17,14 @@ bool meterOn = false;
 double frameDelay = 0;
 QString metafileName;
 
+std::array<QPoint, FramePointSlots> framePoints{};
+std::int16_t lastFramePoint = 0;
+
 FormRef<MainPanel> Form1;
 FormRef<CanvasWindow> canvas;
 FormRef<GeneratorPanel> genbox;
 FormRef<ScreenWindow> screeen;
+FormRef<AnimationStartDialog> anistart;
 FormRef<HelpWindow> help1;
 FormRef<AboutWindow> about1;
 FormRef<ErrorWindow> errbox;

@@ -12,6 +12,7 @@
 #include "platform/color.h"
 #include "platform/formref.h"
 
+#include <QPoint>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -59,10 +60,18 @@ extern double frameDelay;
 // The file name last returned by the save dialog, for the whole run.
 extern QString metafileName;
 
+// The points of the current animation frame, in whole canvas units after
+// tracing and in pixels after mapping; the frame has lastFramePoint + 1
+// points. Every frame overwrites them.
+inline constexpr int FramePointSlots = 20001;
+extern std::array<QPoint, FramePointSlots> framePoints;
+extern std::int16_t lastFramePoint;
+
 class MainPanel;
 class CanvasWindow;
 class GeneratorPanel;
 class ScreenWindow;
+class AnimationStartDialog;
 class HelpWindow;
 class AboutWindow;
 class ErrorWindow;
@@ -71,6 +80,7 @@ extern FormRef<MainPanel> Form1;
 extern FormRef<CanvasWindow> canvas;
 extern FormRef<GeneratorPanel> genbox;
 extern FormRef<ScreenWindow> screeen;
+extern FormRef<AnimationStartDialog> anistart;
 extern FormRef<HelpWindow> help1;
 extern FormRef<AboutWindow> about1;
 extern FormRef<ErrorWindow> errbox;

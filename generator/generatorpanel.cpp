@@ -124,6 +124,13 @@ void GeneratorPanel::connectEvents()
     connect(&Command3, &CommandButton::clicked, this, &GeneratorPanel::Command3_Click);
     for (PictureBox *box : {&Picture1, &Picture2, &Picture3, &Picture4, &Picture5})
         connect(box, &PictureBox::clicked, this, [this, box] { colorBox_Click(*box); });
+    connect(&Check1, &CheckBox::clicked, this, &GeneratorPanel::Check1_Click);
+    connect(&Check3, &CheckBox::clicked, this, &GeneratorPanel::Check3_Click);
+    connect(&HScroll1, &ScrollBar::changed, this, &GeneratorPanel::HScroll1_Change);
+    connect(&Text10, &TextBox::changed, this, &GeneratorPanel::Text10_Change);
+    connect(&mnuHeavy, &MenuItem::clicked, this, &GeneratorPanel::mnuHeavy_Click);
+    connect(&mnuMeter, &MenuItem::clicked, this, &GeneratorPanel::mnuMeter_Click);
+    connect(&mnuFull, &MenuItem::clicked, this, &GeneratorPanel::mnuFull_Click);
 }
 
 void GeneratorPanel::onLoad()

@@ -116,4 +116,13 @@ private:
     void Command2_Click();
     void Command3_Click();
     void colorBox_Click(PictureBox &box);
+
+    // The animation options.
+    void Check1_Click();
+    void Check3_Click();
+    void enableFrameRate();
+    void HScroll1_Change();
+    void mnuHeavy_Click();
+    void mnuMeter_Click();
+    void mnuFull_Click();
 };

@@ -123,12 +123,3 @@ void GeneratorPanel::sweep(std::size_t stepped)
         return true;
     });
 }
-
-void GeneratorPanel::Text10_Change()
-{
-    const std::optional<double> rate = textToNumber(Text10.text());
-    if (!rate || *rate == 0 || std::abs(*rate) > std::numeric_limits<float>::max())
-        return;
-    frameDelay = std::floor(1000 / *rate);
-    meter.surface().setScale(0, 0, float(*rate), 1);
-}

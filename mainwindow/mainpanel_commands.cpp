@@ -3,6 +3,7 @@
 #include "canvaswindow.h"
 #include "core/module1.h"
 #include "drawingcolors.h"
+#include "animation/anistart.h"
 #include "animation/screenwindow.h"
 #include "generator/generatorpanel.h"
 #include "infowindows/aboutwindow.h"
@@ -38,6 +39,7 @@ void MainPanel::onUnload()
     errbox.unload();
     help1.unload();
     genbox.unload();
+    anistart.unload();
     End();
 }
 

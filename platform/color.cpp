@@ -23,12 +23,12 @@ int greenOf(Color color)
 
 int blueOf(Color color)
 {
-    return int(color >> 16 & 0xFF);
+    return int(color >> 16);
 }
 
 QColor toQColor(Color color)
 {
-    return QColor(redOf(color), greenOf(color), blueOf(color));
+    return QColor(redOf(color), greenOf(color), std::min(blueOf(color), 255));
 }
 
 Color fromQColor(const QColor &color)

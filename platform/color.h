@@ -12,6 +12,9 @@ using Color = std::uint32_t;
 // and one below 0 as 0.
 Color RGB(int red, int green, int blue);
 
+// The channels as the program splits a colour: red = c mod 256, green =
+// (c div 256) mod 256, blue = c div 65536, which is 256 for 0x1000000, a
+// colour the endless animation can make.
 int redOf(Color color);
 int greenOf(Color color);
 int blueOf(Color color);

@@ -57,6 +57,19 @@ void Form::setBorderStyle(BorderStyle border)
         show();
 }
 
+void Form::setWindowState(WindowState state)
+{
+    if (state == WindowState::Maximized) {
+        sizeToDesign();
+        if (!isMaximized())
+            m_normalGeometry = geometry();
+        QWidget::setWindowState(windowState() | Qt::WindowMaximized);
+    } else if (isMaximized()) {
+        QWidget::setWindowState(windowState() & ~Qt::WindowMaximized);
+        setGeometry(m_normalGeometry);
+    }
+}
+
 void Form::moveTo(int left, int top)
 {
     move(twipsToPixels(left), twipsToPixels(top));
@@ -73,13 +86,19 @@ QMenuBar &Form::menuBar()
 
 void Form::setVisible(bool visible)
 {
-    if (visible && !m_sized) {
-        // The design gives the client area; the window grows by its menu bar.
-        const int menuHeight = m_menuBar ? m_menuBar->sizeHint().height() : 0;
-        resize(m_designClientSize + QSize(0, menuHeight));
-        m_sized = true;
-    }
+    if (visible)
+        sizeToDesign();
     QWidget::setVisible(visible);
+}
+
+void Form::sizeToDesign()
+{
+    if (m_sized)
+        return;
+    // The design gives the client area; the window grows by its menu bar.
+    const int menuHeight = m_menuBar ? m_menuBar->sizeHint().height() : 0;
+    resize(m_designClientSize + QSize(0, menuHeight));
+    m_sized = true;
 }
 
 void Form::load(std::function<void()> forget)

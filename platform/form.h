@@ -16,6 +16,7 @@ class QMenuBar;
 class QVBoxLayout;
 
 enum class BorderStyle { None, FixedSingle, Sizable };
+enum class WindowState { Normal, Maximized };
 
 class Form : public QWidget
 {
@@ -27,6 +28,8 @@ public:
     void setCaption(const QString &caption) { setWindowTitle(caption); }
     QString caption() const { return windowTitle(); }
     void setBorderStyle(BorderStyle border);
+    // Maximised, and back to the size and place it had before.
+    void setWindowState(WindowState state);
     // Places the window's upper-left corner on the screen, in twips.
     void moveTo(int left, int top);
 
@@ -60,10 +63,13 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void sizeToDesign();
+
     QVBoxLayout *m_layout;
     PictureBox *m_client;
     QMenuBar *m_menuBar = nullptr;
     QSize m_designClientSize;
+    QRect m_normalGeometry;
     bool m_sized = false;
     bool m_unloading = false;
     std::function<void()> m_forget;

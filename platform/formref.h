@@ -23,6 +23,8 @@ public:
     }
 
     bool isLoaded() const { return m_window != nullptr; }
+    // The window if it is loaded; a reference that does not load it.
+    Window *loaded() const { return m_window; }
 
     // Unloads a loaded window; a window that is not loaded stays so.
     void unload()

@@ -4,7 +4,10 @@
 // numbers to whole numbers.
 
 #include <QString>
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 // The text as a number, by the user's locale (the C locale's form is
@@ -23,3 +26,17 @@ QString numberToText(double value);
 // it does not fit 16 or 32 bits (NaN included).
 std::optional<std::int16_t> CInt(double value);
 std::optional<std::int32_t> CLng(double value);
+
+// The nearest whole number, halves to the even neighbour, held within the
+// type's range (NaN gives 0): for values that leave it only with absurd
+// typed input, where drawing something is better than refusing.
+template <typename Whole>
+Whole nearestWithin(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    constexpr double low = double(std::numeric_limits<Whole>::min());
+    // The largest double not above the type's maximum.
+    const double high = std::nextafter(double(std::numeric_limits<Whole>::max()) + 1, 0.0);
+    return Whole(std::clamp(std::nearbyint(value), low, std::floor(high)));
+}

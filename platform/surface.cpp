@@ -169,8 +169,26 @@ void Surface::fillBox(float x1, float y1, float x2, float y2, Color color)
     changed();
 }
 
+void Surface::polyline(const QPoint *points, int count)
+{
+    if (surfaceLog)
+        surfaceLog->push_back({m_owner.objectName(), SurfaceOp::Polyline, float(m_pen.width), 0, 0, 0, m_pen.color,
+                               std::vector<QPoint>(points, points + count)});
+    begin();
+    QPainter painter(&m_image);
+    QPen pen(toQColor(m_pen.color));
+    pen.setWidth(m_pen.width);
+    painter.setPen(pen);
+    painter.drawPolyline(points, count);
+    changed();
+}
+
 void Surface::changed()
 {
+    if (m_repaintEveryChange) {
+        m_owner.update();
+        return;
+    }
     if (m_repaintPending)
         return;
     const qint64 wait = m_lastRepaint.isValid() ? RepaintInterval - m_lastRepaint.elapsed() : 0;

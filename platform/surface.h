@@ -14,19 +14,28 @@
 
 #include <QElapsedTimer>
 #include <QImage>
+#include <QPoint>
 #include <QPolygonF>
 #include <QString>
 #include <vector>
 
 class QWidget;
 
+// A solid pen: the line width in pixels and the colour.
+struct Pen {
+    int width = 1;
+    Color color = 0;
+    bool operator==(const Pen &) const = default;
+};
+
 // One drawing operation as a surface received it, in user coordinates.
 struct SurfaceOp {
-    enum Kind { Clear, Scale, MoveTo, Line, LineTo, Circle, FillBox };
+    enum Kind { Clear, Scale, MoveTo, Line, LineTo, Circle, FillBox, Polyline };
     QString surface; // the owning widget's object name
     Kind kind;
-    float x1 = 0, y1 = 0, x2 = 0, y2 = 0; // a circle's radius is x2
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0; // a circle's radius is x2, a polyline's pen width x1
     Color color = 0;
+    std::vector<QPoint> points = {}; // a polyline's
     bool operator==(const SurfaceOp &) const = default;
 };
 
@@ -42,6 +51,7 @@ public:
     // the client area and (right, bottom) at its lower-right corner.
     void setScale(float left, float top, float right, float bottom);
     QPointF userToPixel(float x, float y) const;
+    bool hasUserScale() const { return m_userScale; }
 
     // Clears to the background colour; the current point returns to (0, 0).
     void clear();
@@ -55,6 +65,16 @@ public:
     // A circle outline; the radius is measured along the x axis.
     void circle(float x, float y, float radius, Color color);
     void fillBox(float x1, float y1, float x2, float y2, Color color);
+
+    // The pen for polylines; the surface keeps its own copy.
+    void selectPen(const Pen &pen) { m_pen = pen; }
+    // Consecutive points joined by lines of the selected pen, in pixels,
+    // drawn in one call.
+    void polyline(const QPoint *points, int count);
+
+    // A surface that shows animation frames goes to the screen with every
+    // change instead of at most every repaint interval.
+    void setRepaintEveryChange(bool every) { m_repaintEveryChange = every; }
 
     float currentX() const { return m_currentX; }
     float currentY() const { return m_currentY; }
@@ -90,4 +110,6 @@ private:
     Color m_runColor = 0;
     QElapsedTimer m_lastRepaint;
     bool m_repaintPending = false;
+    bool m_repaintEveryChange = false;
+    Pen m_pen;
 };

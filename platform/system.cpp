@@ -1,7 +1,11 @@
 #include "system.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPointer>
+#include <QTimer>
+#include <algorithm>
+#include <limits>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -10,6 +14,7 @@ namespace {
 int runningYields = 0;
 int beeps = 0;
 std::function<void()> endHook;
+std::function<std::int64_t()> tickSource;
 std::vector<QPointer<QObject>> awaitingDeletion;
 
 void deleteAwaiting()
@@ -30,9 +35,39 @@ void DoEvents()
         deleteAwaiting();
 }
 
+void WaitForEvents(std::int64_t milliseconds)
+{
+    ++runningYields;
+    // The timer only wakes the wait; a coarse one may fire late, and each
+    // late frame lowers the frame rate.
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    wake.start(int(std::clamp<std::int64_t>(milliseconds, 0, std::numeric_limits<int>::max())));
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    --runningYields;
+    if (runningYields == 0)
+        deleteAwaiting();
+}
+
 int yieldDepth()
 {
     return runningYields;
+}
+
+std::int64_t GetTickCount()
+{
+    static const QElapsedTimer clock = [] {
+        QElapsedTimer started;
+        started.start();
+        return started;
+    }();
+    return tickSource ? tickSource() : clock.elapsed();
+}
+
+void setTickSource(std::function<std::int64_t()> source)
+{
+    tickSource = std::move(source);
 }
 
 void Beep()

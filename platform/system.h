@@ -3,6 +3,7 @@
 // The program's few calls on the system: yielding to the event loop, the
 // beep and the end of the program.
 
+#include <cstdint>
 #include <functional>
 
 class QObject;
@@ -10,8 +11,18 @@ class QObject;
 // Handles every pending event, then returns.
 void DoEvents();
 
-// How many DoEvents are running, one inside the other.
+// Sleeps until events arrive or the given number of milliseconds has
+// passed (at most about 24 days), handles the events, and returns.
+void WaitForEvents(std::int64_t milliseconds);
+
+// How many yields are running, one inside the other.
 int yieldDepth();
+
+// Milliseconds since the clock was first read, early in the run, from a
+// clock that only goes forward; 64 bits, so it never wraps.
+std::int64_t GetTickCount();
+// A test seam: while set, the source stands in for the clock.
+void setTickSource(std::function<std::int64_t()> source);
 
 // Sounds the system's default alert.
 void Beep();

@@ -107,10 +107,12 @@ TEST_P(Sweep, StepsTheRowAndMovesTheOthersByTheIntervalCount)
         } else {
             EXPECT_EQ(record.penDistance, ((0 + fraction * (100 - 0)) / 100) * 200);
         }
-        if (c.row == 1)
+        if (c.row == 1) {
             EXPECT_EQ(record.startAngle, (s / 180) * pi);
-        if (c.row == 2)
+        }
+        if (c.row == 2) {
             EXPECT_EQ(record.gearPosition, std::nearbyint(s));
+        }
     }
 }
 

@@ -1,0 +1,41 @@
+#include "animation.h"
+
+#include "core/longloop.h"
+#include "core/module1.h"
+#include "frame.h"
+#include "generator/generatorpanel.h"
+#include "platform/system.h"
+#include "screenwindow.h"
+
+namespace {
+void playDrawing()
+{
+    animStopped = false;
+    ScreenWindow &window = *screeen;
+    // Read once: a window resized during the film keeps its old centre and
+    // scale until the next start.
+    const auto H = float(window.clientPixelHeight());
+    const auto W = float(window.clientPixelWidth());
+    window.setBackColor(RGB(0, 0, 0));
+    window.show();
+    window.surface().selectPen(PlaceholderPen);
+    // Records added or a clear made during the film do not change how many
+    // frames it has.
+    const int frames = drawCount;
+    for (int i = 0; i < frames; ++i) {
+        const double deadline = double(GetTickCount()) + frameDelay;
+        TraceDrawingFrame(std::int16_t(i));
+        DrawFrame(std::int16_t(i), W, H);
+        if (!FinishFrame(deadline))
+            return;
+    }
+    // The next click in the screen window plays the film again.
+    if (genbox->Check1.value() == 1)
+        animStopped = true;
+}
+} // namespace
+
+void AnimateDrawing()
+{
+    RunLongLoop(&playDrawing);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+// The frame steps that both animations share, after the frame's record has
+// been traced into framePoints.
+
+#include "platform/surface.h"
+
+#include <cstdint>
+
+// The pen that stands selected between frames; it never draws.
+inline constexpr Pen PlaceholderPen{1, 0xFFFFFF};
+
+// Maps the points to pixels of a W x H window, clears the screen window
+// and draws them as one polyline in the record's colour and penWidth.
+// Frames for a screen window that has been closed are dropped.
+void DrawFrame(std::int16_t index, float W, float H);
+
+// Ends the frame that started at the deadline's tick less frameDelay: false
+// when the animation is to end now; otherwise waits for the deadline and
+// shows the rate reached on the frame meter.
+bool FinishFrame(double deadline);

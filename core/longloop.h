@@ -1,0 +1,14 @@
+#pragma once
+
+// The long loops (the replay of the drawing list and the two animations)
+// yield to the event loop between curves or frames, and a handler running
+// there may start another. One long loop runs at a time: a loop started
+// while one runs further up the stack is handed to it; the running loop
+// ends at its next check and the new one runs in its place. However many
+// starts arrive (clicks, resizes, draws), the stack holds one long loop.
+
+// Runs the loop, or hands it to the one that is running.
+void RunLongLoop(void (*loop)());
+
+// True when a loop has been handed over: the running one must end now.
+bool LoopHandedOver();
