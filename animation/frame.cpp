@@ -61,8 +61,8 @@ void DrawFrame(std::int16_t index, float W, float H)
 void WaitFrame(std::int64_t deadline)
 {
     DoEvents();
-    for (std::int64_t now = GetTickCount(); now < deadline && !animStopped && !LoopHandedOver(); now = GetTickCount())
-        WaitForEvents(deadline - now);
+    while (GetTickCount() < deadline && !animStopped && !LoopHandedOver())
+        WaitForEventsUntil(deadline);
 }
 
 namespace {

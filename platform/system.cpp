@@ -5,7 +5,9 @@
 #include <QPointer>
 #include <QTimer>
 #include <algorithm>
+#include <chrono>
 #include <limits>
+#include <thread>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -35,14 +37,38 @@ void DoEvents()
         deleteAwaiting();
 }
 
-void WaitForEvents(std::int64_t milliseconds)
+namespace {
+const QElapsedTimer &monotonicClock()
 {
+    static const QElapsedTimer started = [] {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }();
+    return started;
+}
+} // namespace
+
+void WaitForEventsUntil(std::int64_t tick)
+{
+    // A test's clock stands still while the real one runs: the wait is then
+    // measured in its milliseconds.
+    const std::int64_t nanoseconds =
+        tickSource ? (tick - tickSource()) * 1000000 : tick * 1000000 - monotonicClock().nsecsElapsed();
+    if (nanoseconds <= 0)
+        return;
+    if (!tickSource && nanoseconds < 1500000) {
+        // The last moments are slept precisely: an event timer wakes on a
+        // whole millisecond after the tick has begun, and a frame that
+        // starts a tick late loses that millisecond for good.
+        std::this_thread::sleep_for(std::chrono::nanoseconds(nanoseconds));
+        return;
+    }
     ++runningYields;
-    // The timer only wakes the wait; a coarse one may fire late, and each
-    // late frame lowers the frame rate.
     QTimer wake;
     wake.setSingleShot(true);
     wake.setTimerType(Qt::PreciseTimer);
+    const std::int64_t milliseconds = tickSource ? nanoseconds / 1000000 : nanoseconds / 1000000 - 1;
     wake.start(int(std::clamp<std::int64_t>(milliseconds, 0, std::numeric_limits<int>::max())));
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     --runningYields;
@@ -57,12 +83,7 @@ int yieldDepth()
 
 std::int64_t GetTickCount()
 {
-    static const QElapsedTimer clock = [] {
-        QElapsedTimer started;
-        started.start();
-        return started;
-    }();
-    return tickSource ? tickSource() : clock.elapsed();
+    return tickSource ? tickSource() : monotonicClock().elapsed();
 }
 
 void setTickSource(std::function<std::int64_t()> source)

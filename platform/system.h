@@ -11,9 +11,10 @@ class QObject;
 // Handles every pending event, then returns.
 void DoEvents();
 
-// Sleeps until events arrive or the given number of milliseconds has
-// passed (at most about 24 days), handles the events, and returns.
-void WaitForEvents(std::int64_t milliseconds);
+// Sleeps until events arrive or the tick count reaches the given tick,
+// handles the events, and returns. The last millisecond or so is slept
+// without handling events, so that the wait ends right as the tick begins.
+void WaitForEventsUntil(std::int64_t tick);
 
 // How many yields are running, one inside the other.
 int yieldDepth();
