@@ -83,6 +83,14 @@ void playRandom()
             if (!FinishFrame(deadline))
                 return;
         }
+        // A pass with no frames goes straight on to the next targets; if
+        // every pass is empty (a step far larger than any change), the
+        // film must still hear a click.
+        if (frames == 0) {
+            DoEvents();
+            if (LoopHandedOver())
+                return;
+        }
         // The targets move on as soon as a pass is complete.
         frames = RandomizeAnimation();
         // Choosing the film of the drawing ends this one after its pass.

@@ -293,7 +293,8 @@ TEST_F(Generator, CancelKeepsTheValuesAndClosingBringsBackTheDesign)
 TEST_F(Generator, AFrameRateThatIsNoRateKeepsTheLastOne)
 {
     GeneratorPanel &p = panel();
-    for (const auto &[text, delay] : {std::pair{"45", 22.0}, {"abc", 22.0}, {"0", 22.0}, {"2.5", 400.0}, {"-4", -250.0}}) {
+    for (const auto &[text, delay] : {std::pair{"45", 22.0}, {"abc", 22.0}, {"0", 22.0}, {"2", 500.0}, {"7", 142.0},
+                                      {"2.5", 400.0}, {"-4", -250.0}}) {
         p.Text10.setText(text);
         p.Text10_Change();
         EXPECT_EQ(frameDelay, delay) << text;
