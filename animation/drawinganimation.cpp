@@ -5,27 +5,21 @@
 #include "frame.h"
 #include "generator/generatorpanel.h"
 #include "platform/system.h"
-#include "screenwindow.h"
 
 namespace {
 void playDrawing()
 {
     animStopped = false;
-    ScreenWindow &window = *screeen;
     // Read once: a window resized during the film keeps its old centre and
     // scale until the next start.
-    const auto H = float(window.clientPixelHeight());
-    const auto W = float(window.clientPixelWidth());
-    window.setBackColor(RGB(0, 0, 0));
-    window.show();
-    window.surface().selectPen(PlaceholderPen);
+    const ScreenSize size = OpenScreen();
     // Records added or a clear made during the film do not change how many
     // frames it has.
     const int frames = drawCount;
     for (int i = 0; i < frames; ++i) {
         const double deadline = double(GetTickCount()) + frameDelay;
         TraceDrawingFrame(std::int16_t(i));
-        DrawFrame(std::int16_t(i), W, H);
+        DrawFrame(std::int16_t(i), size);
         if (!FinishFrame(deadline))
             return;
     }

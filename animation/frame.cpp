@@ -36,8 +36,19 @@ void TraceDrawingFrame(std::int16_t index)
         store);
 }
 
-void DrawFrame(std::int16_t index, float W, float H)
+ScreenSize OpenScreen()
 {
+    ScreenWindow &window = *screeen;
+    const ScreenSize size{float(window.clientPixelWidth()), float(window.clientPixelHeight())};
+    window.setBackColor(RGB(0, 0, 0));
+    window.show();
+    window.surface().selectPen(PlaceholderPen);
+    return size;
+}
+
+void DrawFrame(std::int16_t index, ScreenSize size)
+{
+    const float W = size.W, H = size.H;
     const Pen framePen{penWidth, drawings.at(index).color};
     // Both axes take their scale from the width: the window's width spans
     // 4000 x zoomFactor canvas units, and the height only centres.

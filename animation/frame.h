@@ -10,10 +10,20 @@
 // The pen that stands selected between frames; it never draws.
 inline constexpr Pen PlaceholderPen{1, 0xFFFFFF};
 
+// The size of the screen window's client area, in pixels.
+struct ScreenSize {
+    float W;
+    float H;
+};
+
+// Makes the screen window black and visible, creating it if needed, with
+// the placeholder pen selected, and returns its size.
+ScreenSize OpenScreen();
+
 // Maps the points to pixels of a W x H window, clears the screen window
 // and draws them as one polyline in the record's colour and penWidth.
 // Frames for a screen window that has been closed are dropped.
-void DrawFrame(std::int16_t index, float W, float H);
+void DrawFrame(std::int16_t index, ScreenSize size);
 
 // Ends the frame that started at the deadline's tick less frameDelay: false
 // when the animation is to end now; otherwise waits for the deadline and

@@ -11,7 +11,6 @@
 #include "mainwindow/mainpanel.h"
 #include "platform/numbers.h"
 #include "platform/system.h"
-#include "screenwindow.h"
 
 #include <algorithm>
 #include <cmath>
@@ -62,13 +61,8 @@ void playRandom()
     rememberNumbers();
     std::int16_t frames = RandomizeAnimation();
     while (!animStopped) {
-        ScreenWindow &window = *screeen;
         // Read at every pass: a new size or full screen shows from the next.
-        const auto H = float(window.clientPixelHeight());
-        const auto W = float(window.clientPixelWidth());
-        window.setBackColor(RGB(0, 0, 0));
-        window.show();
-        window.surface().selectPen(PlaceholderPen);
+        const ScreenSize size = OpenScreen();
         // Each pass replaces the drawings with its frames, claimed one by
         // one, so that the list stays whole for a replay.
         passFrames = frames;
@@ -79,7 +73,7 @@ void playRandom()
             if (slot < 0)
                 break;
             TraceDrawingFrame(slot);
-            DrawFrame(slot, W, H);
+            DrawFrame(slot, size);
             if (!FinishFrame(deadline))
                 return;
         }

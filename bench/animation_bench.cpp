@@ -36,10 +36,10 @@ void BM_Frame(benchmark::State &state)
 {
     ScreenWindow &window = screenOfSize(int(state.range(0)), int(state.range(1)));
     drawings[0] = longestFrame;
-    const auto W = float(window.clientPixelWidth()), H = float(window.clientPixelHeight());
+    const ScreenSize size{float(window.clientPixelWidth()), float(window.clientPixelHeight())};
     for (auto _ : state) {
         TraceDrawingFrame(0);
-        DrawFrame(0, W, H);
+        DrawFrame(0, size);
         benchmark::DoNotOptimize(window.surface().image());
     }
     state.counters["points"] = lastFramePoint + 1;
