@@ -6,8 +6,9 @@ set -eu
 mode=${1:-run}
 packages="cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev"
 if [ "$mode" = test ]; then
-    # The tests check that a metafile reader accepts the saved files.
-    packages="$packages libwmf-bin fonts-urw-base35"
+    # The tests check the saved files and the desktop entry with the tools
+    # that read them.
+    packages="$packages libwmf-bin fonts-urw-base35 librsvg2-bin desktop-file-utils"
 fi
 here=$(cd "$(dirname "$0")" && pwd)
 build="$here/build"

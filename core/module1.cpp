@@ -16,6 +16,7 @@ bool fullScreen = false;
 bool meterOn = false;
 double frameDelay = 0;
 QString metafileName;
+bool smoothLines = false;
 
 std::array<QPoint, FramePointSlots> framePoints{};
 std::int16_t lastFramePoint = 0;

@@ -59,6 +59,9 @@ extern bool meterOn;
 extern double frameDelay;
 // The file name last returned by the save dialog, for the whole run.
 extern QString metafileName;
+// The canvas and the setup box draw anti-aliased lines (View -> smooth
+// lines); false at start.
+extern bool smoothLines;
 
 // The points of the current animation frame, in whole canvas units after
 // tracing and in pixels after mapping; the frame has lastFramePoint + 1

@@ -2,8 +2,8 @@
 
 #include "core/curvetrace.h"
 #include "core/module1.h"
-#include "infowindows/errorwindow.h"
 #include "mainwindow/mainpanel.h"
+#include "picturefile.h"
 #include "platform/metafilerecorder.h"
 
 #include <optional>
@@ -35,7 +35,7 @@ void SaveMetafile()
     // A failed save leaves any earlier file of that name as it was, and
     // Save as enabled, so that nothing is lost.
     if (!saved) {
-        ShowError(QString("could not save \"%1\": %2").arg(metafileName, reason));
+        ShowSaveFailure(metafileName, reason);
         return;
     }
     Form1->saveas.setEnabled(false);

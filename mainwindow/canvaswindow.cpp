@@ -11,6 +11,7 @@ CanvasWindow::CanvasWindow() : Form("canvas", "canvas", 6285, 6000, BorderStyle:
 {
     moveTo(4725, 420);
     setBackColor(systemWindowColor());
+    surface().setSmooth(smoothLines);
     connect(this, &Form::clicked, this, &canvas_Click);
     connect(this, &Form::resized, this, &CanvasWindow::Form_Resize);
 }

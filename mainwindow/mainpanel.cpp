@@ -1,6 +1,8 @@
 #include "mainpanel.h"
 
 #include "export/metafileexport.h"
+#include "export/pngexport.h"
+#include "export/svgexport.h"
 #include "platform/twips.h"
 #include "setuppreview.h"
 
@@ -96,9 +98,9 @@ void MainPanel::setDesignValues()
 
 void MainPanel::buildMenus()
 {
-    addMenu(*this, "&File", {&saveas, &exit});
-    addMenu(*this, "Edit", {&randomize, &prims, &gen});
-    addMenu(*this, "View", {&zi, &zo});
+    addMenu(*this, "&File", {&saveas, &exportsvg, &exportpng, &exit});
+    addMenu(*this, "Edit", {&randomize, &prims, &gen, &copypicture});
+    addMenu(*this, "View", {&zi, &zo, &smooth});
     addMenu(*this, "Help", {&vhelp, &about});
 }
 
@@ -114,6 +116,10 @@ void MainPanel::connectEvents()
     connect(&Picture1, &PictureBox::clicked, this, &DrawSetup);
     connect(&chip0, &PictureBox::clicked, this, &MainPanel::chip0_Click);
     connect(&saveas, &MenuItem::clicked, this, &saveas_Click);
+    connect(&exportsvg, &MenuItem::clicked, this, &exportsvg_Click);
+    connect(&exportpng, &MenuItem::clicked, this, &exportpng_Click);
+    connect(&copypicture, &MenuItem::clicked, this, &MainPanel::copypicture_Click);
+    connect(&smooth, &MenuItem::clicked, this, &MainPanel::smooth_Click);
     connect(&exit, &MenuItem::clicked, this, &MainPanel::exit_Click);
     connect(&randomize, &MenuItem::clicked, this, &MainPanel::randomize_Click);
     connect(&prims, &MenuItem::clicked, this, &MainPanel::prims_Click);

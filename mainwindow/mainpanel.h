@@ -46,14 +46,20 @@ public:
     PictureBox Picture1{&client()};
     Label Label6{&Picture1};
     CommonDialog CommonDialog1{*this};
+    CommonDialog svgDialog{*this};
+    CommonDialog pngDialog{*this};
 
     MenuItem saveas{*this, "&Save as  (.wmf)", QKeySequence(Qt::CTRL | Qt::Key_S)};
+    MenuItem exportsvg{*this, "Export as S&VG…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)};
+    MenuItem exportpng{*this, "Export as P&NG…"};
     MenuItem exit{*this, "E&xit"};
     MenuItem randomize{*this, "&Random colors", QKeySequence(Qt::CTRL | Qt::Key_R)};
     MenuItem prims{*this, "primary colors"};
     MenuItem gen{*this, "Generator", QKeySequence(Qt::CTRL | Qt::Key_G)};
+    MenuItem copypicture{*this, "&Copy picture", QKeySequence(Qt::CTRL | Qt::Key_C)};
     MenuItem zi{*this, "zoom in", QKeySequence(Qt::Key_F1)};
     MenuItem zo{*this, "zoom out", QKeySequence(Qt::Key_F2)};
+    MenuItem smooth{*this, "smooth lines"};
     MenuItem vhelp{*this, "view help"};
     MenuItem about{*this, "about Rondel"};
 
@@ -85,4 +91,6 @@ private:
     void randomize_Click();
     void prims_Click();
     void chip0_Click();
+    void copypicture_Click();
+    void smooth_Click();
 };

@@ -132,3 +132,20 @@ void MainPanel::about_Click()
 {
     about1->show();
 }
+
+void MainPanel::copypicture_Click()
+{
+    canvas->surface().copyToClipboard();
+}
+
+// The caption names what choosing the item does next. The drawing list and
+// the exports do not change with it; the canvas shows it from its next
+// drawing on, the setup box at once.
+void MainPanel::smooth_Click()
+{
+    smoothLines = !smoothLines;
+    smooth.setCaption(smoothLines ? "sharp lines" : "smooth lines");
+    canvas->surface().setSmooth(smoothLines);
+    Picture1.surface().setSmooth(smoothLines);
+    DrawSetup();
+}

@@ -2,11 +2,14 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
 #include <QStringList>
 
 namespace {
 CommonDialog::ColorAnswer colorAnswer;
 CommonDialog::SaveAnswer saveAnswer;
+CommonDialog::ChoiceAnswer choiceAnswer;
 
 // "meta files (*.wmf)|*.wmf|all files (*.*)|*.*" becomes Qt's
 // "meta files (*.wmf);;all files (*.*)".
@@ -31,6 +34,11 @@ void CommonDialog::setColorAnswer(ColorAnswer answer)
 void CommonDialog::setSaveAnswer(SaveAnswer answer)
 {
     saveAnswer = std::move(answer);
+}
+
+void CommonDialog::setChoiceAnswer(ChoiceAnswer answer)
+{
+    choiceAnswer = std::move(answer);
 }
 
 bool CommonDialog::showColor()
@@ -61,7 +69,20 @@ bool CommonDialog::showSave()
         if (!picked.isEmpty())
             chosen = picked;
     }
+    if (chosen && !m_extension.isEmpty() && QFileInfo(*chosen).suffix().isEmpty())
+        chosen = *chosen + "." + m_extension;
     if (chosen)
         m_fileName = *chosen;
     return chosen.has_value();
+}
+
+std::optional<int> CommonDialog::showChoice(const QString &title, const QString &label, const QStringList &items)
+{
+    if (choiceAnswer)
+        return choiceAnswer(items);
+    bool ok = false;
+    const QString picked = QInputDialog::getItem(&m_owner, title, label, items, 0, false, &ok);
+    if (!ok)
+        return std::nullopt;
+    return int(items.indexOf(picked));
 }

@@ -7,6 +7,7 @@
 #include "color.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -21,22 +22,29 @@ public:
     QString fileName() const { return m_fileName; }
     // A filter in the form "description|pattern|description|pattern".
     void setFilter(const QString &filter) { m_filter = filter; }
+    // Added to a file name chosen without one; none by default.
+    void setDefaultExtension(const QString &extension) { m_extension = extension; }
 
     // Modal; each returns false when the user cancelled, leaving the colour
     // or file name as it was.
     bool showColor();
     bool showSave();
+    // Modal: the index of the item chosen, or nothing.
+    std::optional<int> showChoice(const QString &title, const QString &label, const QStringList &items);
 
     // Test seams: while set, the answer stands in for the user; nothing
     // means Cancel.
     using ColorAnswer = std::function<std::optional<Color>(Color shown)>;
     using SaveAnswer = std::function<std::optional<QString>(const QString &filter)>;
+    using ChoiceAnswer = std::function<std::optional<int>(const QStringList &items)>;
     static void setColorAnswer(ColorAnswer answer);
     static void setSaveAnswer(SaveAnswer answer);
+    static void setChoiceAnswer(ChoiceAnswer answer);
 
 private:
     QWidget &m_owner;
     Color m_color = 0;
     QString m_fileName;
     QString m_filter;
+    QString m_extension;
 };

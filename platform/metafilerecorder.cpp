@@ -1,10 +1,9 @@
 #include "metafilerecorder.h"
 
 #include "numbers.h"
+#include "savefile.h"
 
-#include <cerrno>
 #include <limits>
-#include <unistd.h>
 
 namespace {
 constexpr std::uint16_t HeaderWords = 9;
@@ -88,12 +87,9 @@ bool MetafileRecorder::close()
         putHeader();
         flush();
     }
-    // The commit would ignore a failure to get the data to the disk (a full
-    // disk or quota can show only here) and put an incomplete file in place.
-    if (!failed() && ::fsync(m_file.handle()) != 0 && errno != EINVAL && errno != ENOTSUP)
-        fail(qt_error_string(errno));
-    if (!failed() && !m_file.commit())
-        fail(m_file.errorString());
+    QString reason;
+    if (!failed() && !commitSaveFile(m_file, reason))
+        fail(reason);
     if (failed())
         m_file.cancelWriting();
     return !failed();

@@ -1,5 +1,7 @@
 #include "surface.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QTimer>
 #include <QWidget>
@@ -116,7 +118,7 @@ void Surface::line(float x1, float y1, float x2, float y2, Color color)
     record(SurfaceOp::Line, x1, y1, x2, y2, color);
     begin();
     QPainter painter(&m_image);
-    painter.setPen(pen(color));
+    preparePainter(painter, pen(color));
     painter.drawLine(userToPixel(x1, y1), userToPixel(x2, y2));
     m_currentX = x2;
     m_currentY = y2;
@@ -144,7 +146,7 @@ void Surface::flush()
     if (m_run.isEmpty())
         return;
     QPainter painter(&m_image);
-    painter.setPen(pen(m_runColor));
+    preparePainter(painter, pen(m_runColor));
     painter.drawPolyline(m_run);
     m_run.clear();
 }
@@ -154,7 +156,7 @@ void Surface::circle(float x, float y, float radius, Color color)
     record(SurfaceOp::Circle, x, y, radius, 0, color);
     begin();
     QPainter painter(&m_image);
-    painter.setPen(pen(color));
+    preparePainter(painter, pen(color));
     const double pixels = std::abs(radius * m_xScale);
     painter.drawEllipse(userToPixel(x, y), pixels, pixels);
     changed();
@@ -169,6 +171,18 @@ void Surface::fillBox(float x1, float y1, float x2, float y2, Color color)
     changed();
 }
 
+void Surface::setSmooth(bool smooth)
+{
+    flush();
+    m_smooth = smooth;
+}
+
+void Surface::preparePainter(QPainter &painter, const QPen &pen) const
+{
+    painter.setPen(pen);
+    painter.setRenderHint(QPainter::Antialiasing, m_smooth);
+}
+
 void Surface::polyline(const QPoint *points, int count)
 {
     if (surfaceLog)
@@ -178,7 +192,7 @@ void Surface::polyline(const QPoint *points, int count)
     QPainter painter(&m_image);
     QPen pen(toQColor(m_pen.color));
     pen.setWidth(m_pen.width);
-    painter.setPen(pen);
+    preparePainter(painter, pen);
     painter.drawPolyline(points, count);
     changed();
 }
@@ -216,4 +230,9 @@ const QImage &Surface::image()
 {
     begin();
     return m_image;
+}
+
+void Surface::copyToClipboard()
+{
+    QGuiApplication::clipboard()->setImage(image());
 }

@@ -19,6 +19,8 @@
 #include <QString>
 #include <vector>
 
+class QPainter;
+class QPen;
 class QWidget;
 
 // A solid pen: the line width in pixels and the colour.
@@ -75,12 +77,17 @@ public:
     // A surface that shows animation frames goes to the screen with every
     // change instead of at most every repaint interval.
     void setRepaintEveryChange(bool every) { m_repaintEveryChange = every; }
+    // Anti-aliased lines and circles from now on, or the sharp ones.
+    void setSmooth(bool smooth);
+    bool smooth() const { return m_smooth; }
 
     float currentX() const { return m_currentX; }
     float currentY() const { return m_currentY; }
 
     // The picture as it stands, with every gathered line drawn.
     const QImage &image();
+    // Puts the picture on the system's clipboard.
+    void copyToClipboard();
     // Follows a change of the owner's size, keeping the picture at the
     // upper-left. Every operation does this first, since a hidden widget
     // learns of its new geometry only when it is shown.
@@ -94,6 +101,7 @@ private:
     void record(SurfaceOp::Kind kind, float x1, float y1, float x2, float y2, Color color);
     void flush();
     void updateMapping();
+    void preparePainter(QPainter &painter, const QPen &pen) const;
     void begin();
     // Asks the owner to repaint, at most once per repaint interval.
     void changed();
@@ -111,5 +119,6 @@ private:
     QElapsedTimer m_lastRepaint;
     bool m_repaintPending = false;
     bool m_repaintEveryChange = false;
+    bool m_smooth = false;
     Pen m_pen;
 };

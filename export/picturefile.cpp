@@ -1,0 +1,33 @@
+#include "picturefile.h"
+
+#include "infowindows/errorwindow.h"
+#include "platform/commondialog.h"
+#include "platform/savefile.h"
+
+std::span<const DrawingRecord> DrawingsSinceClear()
+{
+    return std::span<const DrawingRecord>(drawings.data(), std::size_t(drawCount));
+}
+
+void ExportPicture(CommonDialog &dialog, const QString &filter, const QString &extension,
+                   const std::function<bool(QIODevice &file, QString &reason)> &write)
+{
+    dialog.setFilter(filter);
+    dialog.setDefaultExtension(extension);
+    if (!dialog.showSave())
+        return;
+    const QString name = dialog.fileName();
+    QSaveFile file(name);
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly))
+        reason = file.errorString();
+    else if (write(file, reason) && commitSaveFile(file, reason))
+        return;
+    file.cancelWriting();
+    ShowSaveFailure(name, reason.isEmpty() ? file.errorString() : reason);
+}
+
+void ShowSaveFailure(const QString &fileName, const QString &reason)
+{
+    ShowError(QString("could not save \"%1\": %2").arg(fileName, reason));
+}

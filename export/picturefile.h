@@ -1,0 +1,26 @@
+#pragma once
+
+// What the picture exports share: the drawings since the last clear, the
+// file dialog that asks where to write, and the file written whole or not
+// at all, with a failure named in the error window.
+
+#include "core/module1.h"
+
+#include <QString>
+#include <functional>
+#include <span>
+
+class CommonDialog;
+class QIODevice;
+
+// Records 0 ... drawCount - 1.
+std::span<const DrawingRecord> DrawingsSinceClear();
+
+// Asks for a file name with the dialog (the filter, and the extension
+// added when none is typed), then writes the file with write, which returns
+// false with a reason when it fails. Cancel writes nothing.
+void ExportPicture(CommonDialog &dialog, const QString &filter, const QString &extension,
+                   const std::function<bool(QIODevice &file, QString &reason)> &write);
+
+// "could not save "<file>": <reason>" in the error window.
+void ShowSaveFailure(const QString &fileName, const QString &reason);
