@@ -6,7 +6,11 @@
 #include "testsupport.h"
 #include "core/curvetrace.h"
 #include "export/metafileexport.h"
+#include "export/pngexport.h"
+#include "export/svgexport.h"
+#include "mainwindow/canvaswindow.h"
 
+#include <QSaveFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -87,6 +91,35 @@ void BM_StreamOnly(benchmark::State &state, const DrawingRecord &record, int cou
     }
 }
 
+// The SVG picture of the same list, written the same way as a save.
+void BM_ExportSvg(benchmark::State &state)
+{
+    fillList(startUpCurve, DrawingSlots);
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        QSaveFile file(dir.filePath("bench.svg"));
+        file.open(QIODevice::WriteOnly);
+        WriteSvgPicture(file, {drawings.data(), std::size_t(drawCount)}, 1);
+        file.commit();
+        state.counters["MB"] = double(QFileInfo(dir.filePath("bench.svg")).size()) / 1e6;
+    }
+}
+
+// The PNG picture at four times the canvas's size, drawn and compressed.
+void BM_ExportPng(benchmark::State &state)
+{
+    fillList(startUpCurve, int(state.range(0)));
+    const QSize size(canvas->clientPixelWidth() * 4, canvas->clientPixelHeight() * 4);
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        const QImage image = PngPicture({drawings.data(), std::size_t(drawCount)}, size, zoomFactor, 1);
+        image.save(dir.filePath("bench.png"), "png");
+    }
+}
+
+BENCHMARK(BM_ExportSvg)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportPng)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportPng)->Arg(DrawingSlots)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SaveMetafile, startUp5001, startUpCurve, DrawingSlots)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LowerBound, startUp5001, startUpCurve, DrawingSlots)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_StreamOnly, startUp5001, startUpCurve, DrawingSlots)->Unit(benchmark::kMillisecond);

@@ -43,7 +43,9 @@ void exportpng_Click()
     ExportPicture(Form1->pngDialog, "PNG pictures (*.png)|*.png|all files (*.*)|*.*", "png",
                   [&](QIODevice &file, QString &reason) {
                       QImageWriter writer(&file, "png");
-                      if (writer.write(PngPicture(DrawingsSinceClear(), pictureSize(canvasSize, factor), zoomFactor, factor)))
+                      // Hairlines, as on the canvas: a larger picture shows finer
+                      // lines, and wider smooth lines would take ten times as long.
+                      if (writer.write(PngPicture(DrawingsSinceClear(), pictureSize(canvasSize, factor), zoomFactor, 1)))
                           return true;
                       reason = writer.errorString();
                       return false;

@@ -125,7 +125,7 @@ bool WriteSvgPicture(QIODevice &device, std::span<const DrawingRecord> records, 
         xml.writeAttribute(InkscapeNamespace, "label", colour);
         for (const DrawingRecord *record : layer) {
             xml.writeEmptyElement(SvgNamespace, "polyline");
-            xml.writeAttribute("points", QString::fromStdString(pointsOf(*record)));
+            xml.writeAttribute("points", QLatin1StringView(pointsOf(*record)));
             xml.writeAttribute("fill", "none");
             xml.writeAttribute("stroke", colour);
             xml.writeAttribute("stroke-width", svgLength(strokeWidth));
