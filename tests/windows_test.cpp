@@ -1,3 +1,4 @@
+#include "animation/anistart.h"
 #include "core/module1.h"
 #include "generator/generatorpanel.h"
 #include "infowindows/aboutwindow.h"
@@ -76,7 +77,7 @@ TEST(InfoWindows, EveryCaptionIsFullyVisibleAtItsDesignSize)
     Form1->about.trigger();
     Form1->gen.trigger();
     ShowError("step value cannot be 0");
-    for (Form *window : std::initializer_list<Form *>{&*Form1, &*help1, &*about1, &*errbox, &*genbox}) {
+    for (Form *window : std::initializer_list<Form *>{&*Form1, &*help1, &*about1, &*errbox, &*genbox, &*anistart}) {
         for (const Label *label : window->findChildren<Label *>()) {
             const QRect area = label->contentsRect();
             const QRect needed = QFontMetrics(label->captionFont())
