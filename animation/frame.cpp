@@ -48,6 +48,9 @@ ScreenSize OpenScreen()
 
 void DrawFrame(std::int16_t index, ScreenSize size)
 {
+    ScreenWindow *window = screeen.loaded();
+    if (!window)
+        return;
     const float W = size.W, H = size.H;
     const Pen framePen{penWidth, drawings.at(index).color};
     // Both axes take their scale from the width: the window's width spans
@@ -57,9 +60,6 @@ void DrawFrame(std::int16_t index, ScreenSize size)
         point = QPoint(nearestWithin<int>(W / 2.0 + ((point.x() * double(W)) / 4000) / zoomFactor),
                        nearestWithin<int>(H / 2.0 + ((point.y() * double(W)) / 4000) / zoomFactor));
     }
-    ScreenWindow *window = screeen.loaded();
-    if (!window)
-        return;
     Surface &surface = window->surface();
     surface.selectPen(framePen);
     // The clear comes as late as it can: the last frame stays on the

@@ -6,6 +6,7 @@
 #include "core/rnd.h"
 #include "frame.h"
 #include "generator/generatorpanel.h"
+#include "generator/gradient.h"
 #include "infowindows/errorwindow.h"
 #include "mainwindow/drawingcolors.h"
 #include "mainwindow/mainpanel.h"
@@ -170,10 +171,5 @@ std::int16_t StepAnimation(std::int16_t i)
 
 Color AnimationGradient(float t)
 {
-    const Color c1 = genbox->Picture1.backColor();
-    const Color c2 = genbox->Picture2.backColor();
-    const auto mix = [t](int from, int to) {
-        return int(std::clamp(std::nearbyint(from + (to - from) * double(t)), 0.0, 255.0));
-    };
-    return RGB(mix(redOf(c1), redOf(c2)), mix(greenOf(c1), greenOf(c2)), mix(blueOf(c1), blueOf(c2)));
+    return MixColors(genbox->Picture1.backColor(), genbox->Picture2.backColor(), t);
 }

@@ -27,11 +27,6 @@ void appendNumber(std::string &text, double value)
     text.append(digits, end);
 }
 
-QString svgColour(Color colour)
-{
-    return QString::asprintf("#%02x%02x%02x", redOf(colour), greenOf(colour), std::min(blueOf(colour), 255));
-}
-
 QString svgLength(double value)
 {
     std::string text;
@@ -118,7 +113,7 @@ bool WriteSvgPicture(QIODevice &device, std::span<const DrawingRecord> records, 
     xml.writeAttribute("height", svgLength(height / 10) + "mm");
     xml.writeAttribute("viewBox", QString("%1 %2 %3 %4").arg(svgLength(left), svgLength(top), svgLength(width), svgLength(height)));
     for (const auto &layer : layers) {
-        const QString colour = svgColour(layer.front()->color);
+        const QString colour = toQColor(layer.front()->color).name();
         xml.writeStartElement(SvgNamespace, "g");
         xml.writeAttribute("id", "layer" + colour.mid(1));
         xml.writeAttribute(InkscapeNamespace, "groupmode", "layer");

@@ -6,15 +6,11 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-// A channel's mix, to the nearest whole number with halves to the even
-// neighbour; the fraction can pass 1 with a gear position row, and a
-// channel that leaves 0 ... 255 counts as the nearer end.
-int mix(int from, int to, float t)
+Color MixColors(Color from, Color to, float t)
 {
-    return int(std::clamp(std::nearbyint(from + double(t) * (to - from)), 0.0, 255.0));
+    const auto mix = [t](int a, int b) { return int(std::clamp(std::nearbyint(a + double(t) * (b - a)), 0.0, 255.0)); };
+    return RGB(mix(redOf(from), redOf(to)), mix(greenOf(from), greenOf(to)), mix(blueOf(from), blueOf(to)));
 }
-} // namespace
 
 Color GeneratorGradient(float f)
 {
@@ -38,8 +34,7 @@ Color GeneratorGradient(float f)
         segment = 3;
         t = (f - 0.75f) * 4;
     }
-    const Color a = stops[segment], b = stops[segment + 1];
-    return RGB(mix(redOf(a), redOf(b), t), mix(greenOf(a), greenOf(b), t), mix(blueOf(a), blueOf(b), t));
+    return MixColors(stops[segment], stops[segment + 1], t);
 }
 
 void GeneratorPanel::colorBox_Click(PictureBox &box)
