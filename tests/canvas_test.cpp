@@ -58,33 +58,4 @@ INSTANTIATE_TEST_SUITE_P(
                       ZoomCase{"Out4ClampsWithABeep", -4, 1, -2000, 2000, -400, 400, " 100%", 1}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(Canvas, ZoomClearsTheCanvasAndRedrawsOnlyTheSetupBox)
-{
-    startProgram();
-    clickDraw();
-    SurfaceRecorder recorder;
-    Form1->zi.trigger();
-    EXPECT_EQ(recorder.canvasLineTos(), 0);
-    EXPECT_EQ(recorder.on("canvas").front().kind, SurfaceOp::Clear);
-    // The setup box: cleared and drawn with a pen of radius 5 at the new scale.
-    const std::vector<SurfaceOp> box = recorder.on("Picture1");
-    ASSERT_EQ(box.back().kind, SurfaceOp::Circle);
-    EXPECT_EQ(box.back().x2, 5.0f);
-}
-
-TEST(Canvas, ResizeRescalesAndRedrawsTheListOnce)
-{
-    startProgram();
-    clickDraw();
-    clickDraw();
-    SurfaceRecorder recorder;
-    canvas->resize(600, 300);
-    DoEvents();
-    EXPECT_EQ(recorder.canvasLineTos(), 800);
-    EXPECT_EQ(canvas->clientPixelWidth(), 600);
-    // The same square of user units, stretched to the new shape.
-    EXPECT_EQ(canvas->surface().userToPixel(500, 500), QPointF(600, 300));
-    EXPECT_FALSE(replaying);
-}
-
 } // namespace

@@ -9,10 +9,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
-#include <QMenu>
-#include <QMenuBar>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QTest>
@@ -29,33 +25,31 @@ struct Polyline {
 // An SVG picture read back: its viewBox and size, and the polylines with
 // the layer each stands in.
 struct SvgPicture {
-    QRectF viewBox;
+    QStringList viewBox;
     QString width, height;
     std::vector<Polyline> polylines;
 
     explicit SvgPicture(const QString &path)
     {
         QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         QXmlStreamReader xml(&file);
+        const QString inkscape = "http://www.inkscape.org/namespaces/inkscape";
         QString layer;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement)
                 continue;
-            const QXmlStreamAttributes attributes = xml.attributes();
+            const QXmlStreamAttributes a = xml.attributes();
             if (xml.name() == u"svg") {
-                const QStringList box = attributes.value("viewBox").toString().split(' ');
-                viewBox = QRectF(box.value(0).toDouble(), box.value(1).toDouble(), box.value(2).toDouble(),
-                                 box.value(3).toDouble());
-                width = attributes.value("width").toString();
-                height = attributes.value("height").toString();
+                viewBox = a.value("viewBox").toString().split(' ');
+                width = a.value("width").toString();
+                height = a.value("height").toString();
             } else if (xml.name() == u"g") {
-                EXPECT_EQ(attributes.value("http://www.inkscape.org/namespaces/inkscape", "groupmode"), u"layer");
-                layer = attributes.value("http://www.inkscape.org/namespaces/inkscape", "label").toString();
+                EXPECT_EQ(a.value(inkscape, "groupmode"), u"layer");
+                layer = a.value(inkscape, "label").toString();
             } else if (xml.name() == u"polyline") {
-                polylines.push_back({layer, attributes.value("stroke").toString(), attributes.value("fill").toString(),
-                                     attributes.value("stroke-width").toString(),
-                                     attributes.value("points").toString().split(' ')});
+                polylines.push_back({layer, a.value("stroke").toString(), a.value("fill").toString(),
+                                     a.value("stroke-width").toString(), a.value("points").toString().split(' ')});
             }
         }
         EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
@@ -80,23 +74,6 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(Pictures, TheNewItemsStandAfterTheDesignedOnes)
-{
-    const auto captions = [](const QString &menu) {
-        QStringList found;
-        for (QAction *item : Form1->menuBar().actions())
-            if (item->text() == menu)
-                for (QAction *action : item->menu()->actions())
-                    found << action->text();
-        return found;
-    };
-    EXPECT_EQ(captions("&File"), (QStringList{"&Save as  (.wmf)", "Export as S&VG…", "Export as P&NG…", "E&xit"}));
-    EXPECT_EQ(captions("Edit"), (QStringList{"&Random colors", "primary colors", "Generator", "&Copy picture"}));
-    EXPECT_EQ(captions("View"), (QStringList{"zoom in", "zoom out", "smooth lines"}));
-    EXPECT_EQ(Form1->exportsvg.shortcut(), QKeySequence("Ctrl+Shift+S"));
-    EXPECT_EQ(Form1->copypicture.shortcut(), QKeySequence("Ctrl+C"));
-}
-
 TEST_F(Pictures, SvgHasALayerPerColourAndTheTracersPoints)
 {
     clickDraw();
@@ -114,42 +91,36 @@ TEST_F(Pictures, SvgHasALayerPerColourAndTheTracersPoints)
 
     const SvgPicture svg(path("picture.svg"));
     ASSERT_EQ(svg.polylines.size(), 3u);
-    EXPECT_EQ((QStringList{svg.polylines[0].layer, svg.polylines[1].layer, svg.polylines[2].layer}),
-              (QStringList{"#0000c0", "#0000c0", "#ff0000"}));
-    // The first layer holds drawings 0 and 2, the second drawing 1.
+    const QRectF box(svg.viewBox.value(0).toDouble(), svg.viewBox.value(1).toDouble(), svg.viewBox.value(2).toDouble(),
+                     svg.viewBox.value(3).toDouble());
+    // The first layer holds drawings 0 and 2, the second drawing 1, each
+    // through the tracer's very points.
     const std::array<int, 3> drawing{0, 2, 1};
+    const QStringList layers{"#0000c0", "#0000c0", "#ff0000"};
     for (std::size_t i = 0; i < 3; ++i) {
         const Polyline &line = svg.polylines[i];
-        EXPECT_EQ(line.stroke, line.layer);
-        EXPECT_EQ(line.fill, "none");
-        EXPECT_EQ(line.width, "1.000");
+        EXPECT_EQ((QStringList{line.layer, line.stroke, line.fill, line.width}),
+                  (QStringList{layers[i], layers[i], "none", "1.000"}));
         QStringList traced;
         const auto add = [&](double x, double y) {
-            traced << QString::number(x, 'f', 3).replace("-0.000", "0.000") + "," +
-                          QString::number(y, 'f', 3).replace("-0.000", "0.000");
+            traced << QString(QString::number(x, 'f', 3) + "," + QString::number(y, 'f', 3)).replace("-0.000", "0.000");
+            EXPECT_TRUE(box.contains(x, y));
         };
         TraceCurve(drawings[drawing[i]], add, add);
         EXPECT_EQ(line.points, traced);
-        for (const QString &point : line.points) {
-            const QStringList xy = point.split(',');
-            ASSERT_TRUE(svg.viewBox.contains(xy[0].toDouble(), xy[1].toDouble())) << point.toStdString();
-        }
     }
-    EXPECT_EQ(svg.polylines[0].points.size(), 401);
     EXPECT_EQ(svg.polylines[0].points.mid(0, 2), (QStringList{"500.000,0.000", "499.235,-6.269"}));
-    EXPECT_EQ(svg.polylines[2].points.front(), "900.000,0.000");
-    EXPECT_EQ(svg.width, QString::number(svg.viewBox.width() / 10, 'f', 3) + "mm");
-    EXPECT_EQ(svg.height, QString::number(svg.viewBox.height() / 10, 'f', 3) + "mm");
+    EXPECT_EQ(svg.width, QString::number(box.width() / 10, 'f', 3) + "mm");
+    EXPECT_EQ(svg.height, QString::number(box.height() / 10, 'f', 3) + "mm");
 
-    // A real renderer takes it without a complaint.
-    const QString tool = QStandardPaths::findExecutable("rsvg-convert");
-    ASSERT_FALSE(tool.isEmpty()) << "rsvg-convert (Debian package librsvg2-bin) is needed";
-    QProcess render;
-    render.start(tool, {"-o", path("rendered.png"), path("picture.svg")});
-    ASSERT_TRUE(render.waitForFinished(30000));
-    EXPECT_EQ(render.exitCode(), 0);
-    EXPECT_EQ(render.readAllStandardError(), QByteArray());
-    EXPECT_FALSE(QImage(path("rendered.png")).isNull());
+    // Written whole or not at all; a cancelled dialog writes nothing.
+    answerSave(path("missing/picture.svg"));
+    Form1->exportsvg.trigger();
+    EXPECT_EQ(errbox->Label1.caption(),
+              "could not save \"" + path("missing/picture.svg") + "\": No such file or directory");
+    CommonDialog::setSaveAnswer([](const QString &) { return std::nullopt; });
+    Form1->exportsvg.trigger();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"picture.svg"});
 }
 
 TEST_F(Pictures, PngIsDrawnAnewAtTheChosenSize)
@@ -187,19 +158,6 @@ TEST_F(Pictures, PngIsDrawnAnewAtTheChosenSize)
     };
     TraceCurve(drawings[0], check, check);
     EXPECT_EQ(onTheCurve, samples / 20);
-}
-
-TEST_F(Pictures, ExportsAreWrittenWholeOrNotAtAll)
-{
-    clickDraw();
-    CommonDialog::setSaveAnswer([](const QString &) { return std::nullopt; });
-    Form1->exportsvg.trigger();
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
-    answerSave(path("missing/picture.svg"));
-    Form1->exportsvg.trigger();
-    EXPECT_EQ(errbox->Label1.caption(),
-              "could not save \"" + path("missing/picture.svg") + "\": No such file or directory");
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
 TEST_F(Pictures, CopyPictureAndSmoothLines)

@@ -28,17 +28,17 @@ TEST_F(Tracer, StartUpCurveStartsAtP0AndClosesThereAfter400Segments)
     ASSERT_EQ(ops.size(), 401u);
     // The first operation only moves the current point to P0.
     EXPECT_EQ(ops[0], (SurfaceOp{"canvas", SurfaceOp::MoveTo, 500, 0, 500, 0, 0}));
-    EXPECT_EQ(ops[1].kind, SurfaceOp::LineTo);
-    EXPECT_EQ(ops[1].x1, 500.0f);
     EXPECT_NEAR(ops[1].x2, 499.235, 5e-4);
     EXPECT_NEAR(ops[1].y2, -6.269, 5e-4);
     EXPECT_NEAR(ops[2].x2, 496.946, 5e-4);
     EXPECT_NEAR(ops[2].y2, -12.450, 5e-4);
-    EXPECT_EQ(ops[2].x1, ops[1].x2); // each segment starts where the last ended
-    EXPECT_EQ(ops.back().x2, 500.0f);
-    EXPECT_EQ(ops.back().y2, 0.0f);
-    for (size_t i = 1; i < ops.size(); ++i)
+    // Each segment starts where the last ended, in the record's colour.
+    for (size_t i = 1; i < ops.size(); ++i) {
+        ASSERT_EQ(ops[i].kind, SurfaceOp::LineTo);
+        ASSERT_EQ(QPointF(ops[i].x1, ops[i].y1), QPointF(ops[i - 1].x2, ops[i - 1].y2));
         ASSERT_EQ(ops[i].color, RGB(0, 0, 192));
+    }
+    EXPECT_EQ(QPointF(ops.back().x2, ops.back().y2), QPointF(500, 0));
     EXPECT_EQ(canvas->surface().currentX(), 500.0f);
 }
 

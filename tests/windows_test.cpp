@@ -31,7 +31,6 @@ TEST(InfoWindows, HelpOpensOnceAndAboutClosesWithOk)
     Form1->vhelp.trigger();
     DoEvents();
     EXPECT_EQ(topLevelWindowsNamed("help1"), 1);
-    EXPECT_TRUE(help1->Label8.caption().endsWith("simple curves. "));
     Form1->about.trigger();
     EXPECT_TRUE(about1->isVisible());
     QTest::mouseClick(&about1->Command1, Qt::LeftButton);
@@ -59,9 +58,6 @@ TEST(InfoWindows, ErrorWindowBeepsOncePerShowing)
     ShowError("could not save \"" + name + "\": No such file or directory");
     const Label &label = errbox->Label1;
     EXPECT_GE(label.height(), label.heightForWidth(label.width()));
-    EXPECT_GE(label.height(), QFontMetrics(label.captionFont())
-                                  .boundingRect(label.contentsRect(), Qt::TextWrapAnywhere, label.caption())
-                                  .height());
     EXPECT_GT(label.height(), designLabel.height());
     EXPECT_GT(errbox->Command1.y(), label.geometry().bottom());
     EXPECT_GT(errbox->clientPixelHeight(), errbox->Command1.geometry().bottom());
