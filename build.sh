@@ -7,8 +7,8 @@ mode=${1:-run}
 packages="cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev"
 if [ "$mode" = test ]; then
     # The tests check the saved files and the desktop entry with the tools
-    # that read them.
-    packages="$packages libwmf-bin fonts-urw-base35 librsvg2-bin desktop-file-utils"
+    # that read them, and full screen under a window manager.
+    packages="$packages libwmf-bin fonts-urw-base35 librsvg2-bin desktop-file-utils xvfb xauth x11-utils openbox"
 fi
 here=$(cd "$(dirname "$0")" && pwd)
 build="$here/build"

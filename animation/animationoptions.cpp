@@ -77,10 +77,10 @@ void GeneratorPanel::mnuFull_Click()
         fullScreen = false;
         mnuFull.setCaption("full screen");
         if (ScreenWindow *window = screeen.loaded())
-            window->setFullScreen(false);
+            window->followFullScreen();
     } else {
         fullScreen = true;
         mnuFull.setCaption("normal screen");
-        screeen->setFullScreen(true);
+        screeen->followFullScreen();
     }
 }

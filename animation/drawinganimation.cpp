@@ -17,10 +17,10 @@ void playDrawing()
     // frames it has.
     const int frames = drawCount;
     for (int i = 0; i < frames; ++i) {
-        const double deadline = double(GetTickCount()) + frameDelay;
+        const FrameTiming timing = StartFrame();
         TraceDrawingFrame(std::int16_t(i));
         DrawFrame(std::int16_t(i), size);
-        if (!FinishFrame(deadline))
+        if (!FinishFrame(timing))
             return;
     }
     // The next click in the screen window plays the film again.
@@ -31,5 +31,5 @@ void playDrawing()
 
 void AnimateDrawing()
 {
-    RunLongLoop(&playDrawing);
+    RunLongLoop(LongLoop::Film, &playDrawing);
 }

@@ -39,17 +39,18 @@ void TraceDrawingFrame(std::int16_t index)
 ScreenSize OpenScreen()
 {
     ScreenWindow &window = *screeen;
-    const ScreenSize size{float(window.clientPixelWidth()), float(window.clientPixelHeight())};
     window.setBackColor(RGB(0, 0, 0));
-    window.show();
+    // The size is read once the window is on the screen, maximised if it is
+    // to be: before, it is the size it had while hidden.
+    window.showOnScreen();
     window.surface().selectPen(PlaceholderPen);
-    return size;
+    return {float(window.clientPixelWidth()), float(window.clientPixelHeight())};
 }
 
 void DrawFrame(std::int16_t index, ScreenSize size)
 {
     ScreenWindow *window = screeen.loaded();
-    if (!window)
+    if (!window || !window->showsFrames())
         return;
     const float W = size.W, H = size.H;
     const Pen framePen{penWidth, drawings.at(index).color};
@@ -69,23 +70,39 @@ void DrawFrame(std::int16_t index, ScreenSize size)
     surface.selectPen(PlaceholderPen);
 }
 
+bool ScreenShown()
+{
+    const ScreenWindow *window = screeen.loaded();
+    return window && window->isVisible();
+}
+
+bool FilmGoesOn()
+{
+    return !animStopped && ScreenShown() && !LoopHandedOver();
+}
+
 void WaitFrame(std::int64_t deadline)
 {
     DoEvents();
-    while (GetTickCount() < deadline && !animStopped && !LoopHandedOver())
+    while (GetTickCount() < deadline && FilmGoesOn())
         WaitForEventsUntil(deadline);
+}
+
+FrameTiming StartFrame()
+{
+    const std::int64_t start = GetTickCount();
+    return {start, nearestWithin<std::int64_t>(double(start) + frameDelay)};
 }
 
 namespace {
 // Shows the frames per second reached against the chosen rate, which is
 // the meter's full width.
-void drawMeter(double deadline)
+void drawMeter(std::int64_t start)
 {
     GeneratorPanel *panel = genbox.loaded();
     if (!panel)
         return;
-    const std::int64_t t2 = GetTickCount();
-    const double milliseconds = (t2 - deadline) + frameDelay;
+    const double milliseconds = double(GetTickCount()) - double(start);
     // A frame that took no time has no rate.
     if (milliseconds == 0)
         return;
@@ -98,14 +115,14 @@ void drawMeter(double deadline)
 }
 } // namespace
 
-bool FinishFrame(double deadline)
+bool FinishFrame(FrameTiming timing)
 {
-    if (animStopped)
+    if (!FilmGoesOn())
         return false;
-    WaitFrame(nearestWithin<std::int64_t>(deadline));
+    WaitFrame(timing.deadline);
     if (LoopHandedOver())
         return false;
     if (meterOn)
-        drawMeter(deadline);
+        drawMeter(timing.start);
     return true;
 }

@@ -25,7 +25,20 @@ ScreenSize OpenScreen();
 // Frames for a screen window that has been closed are dropped.
 void DrawFrame(std::int16_t index, ScreenSize size);
 
-// Ends the frame that started at the deadline's tick less frameDelay: false
-// when the animation is to end now; otherwise waits for the deadline and
-// shows the rate reached on the frame meter.
-bool FinishFrame(double deadline);
+// The screen window is loaded and not hidden (it may be minimised).
+bool ScreenShown();
+// The film goes on: not stopped, its window shown, and no other long loop
+// handed over.
+bool FilmGoesOn();
+
+// When a frame started, and the tick before which the next may not start:
+// frameDelay after the start, held within the tick's range.
+struct FrameTiming {
+    std::int64_t start;
+    std::int64_t deadline;
+};
+FrameTiming StartFrame();
+
+// Ends the frame: false when the animation is to end now; otherwise waits
+// for the deadline and shows the rate reached on the frame meter.
+bool FinishFrame(FrameTiming timing);

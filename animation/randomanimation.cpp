@@ -69,13 +69,13 @@ void playRandom()
         passFrames = frames;
         drawCount = 0;
         for (std::int16_t i = 0; i < frames; ++i) {
-            const double deadline = double(GetTickCount()) + frameDelay;
+            const FrameTiming timing = StartFrame();
             const std::int16_t slot = StepAnimation(i);
             if (slot < 0)
                 break;
             TraceDrawingFrame(slot);
             DrawFrame(slot, size);
-            if (!FinishFrame(deadline))
+            if (!FinishFrame(timing))
                 return;
         }
         // A pass with no frames goes straight on to the next targets; if
@@ -83,7 +83,7 @@ void playRandom()
         // film must still hear a click.
         if (frames == 0) {
             DoEvents();
-            if (LoopHandedOver())
+            if (LoopHandedOver() || !ScreenShown())
                 return;
         }
         // The targets move on as soon as a pass is complete.
@@ -102,7 +102,7 @@ double rnd()
 
 void RunRandomAnimation()
 {
-    RunLongLoop(&playRandom);
+    RunLongLoop(LongLoop::Film, &playRandom);
 }
 
 std::int16_t RandomizeAnimation()

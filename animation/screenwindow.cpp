@@ -1,6 +1,7 @@
 #include "screenwindow.h"
 
 #include "animation.h"
+#include "core/longloop.h"
 #include "core/module1.h"
 #include "generator/generatorpanel.h"
 
@@ -12,15 +13,39 @@ ScreenWindow::ScreenWindow() : Form("screeen", "screen", 6000, 6000, BorderStyle
     connect(this, &Form::keyPressed, this, &ScreenWindow::Form_KeyPress);
 }
 
-void ScreenWindow::setFullScreen(bool full)
+void ScreenWindow::onLoad()
 {
-    if (full) {
+    followFullScreen();
+}
+
+void ScreenWindow::followFullScreen()
+{
+    if (m_full == fullScreen)
+        return;
+    m_full = fullScreen;
+    // A new border makes a new native window, hidden for a moment: that is
+    // not the user hiding the film.
+    m_changingState = true;
+    if (m_full) {
         setBorderStyle(BorderStyle::None);
         setWindowState(WindowState::Maximized);
     } else {
         setWindowState(WindowState::Normal);
         setBorderStyle(BorderStyle::Sizable);
     }
+    m_changingState = false;
+}
+
+void ScreenWindow::setVisible(bool visible)
+{
+    if (!m_changingState) {
+        if (visible)
+            followFullScreen();
+        else if (isVisible() && LongLoopRunning(LongLoop::Film))
+            // Nobody would see the film: it stops, as with Esc.
+            animStopped = true;
+    }
+    Form::setVisible(visible);
 }
 
 void ScreenWindow::Form_Click()

@@ -2,8 +2,13 @@
 
 // The screen window, in which both animations play. A click pauses a
 // running animation and resumes a stopped one; Esc, or the close box,
-// stops it and closes the window. Frames are drawn straight onto the
-// window, and each reaches the screen before the wait that follows it.
+// stops it and closes the window, and hiding the window stops it too.
+// Frames are drawn straight onto the window, and each reaches the screen
+// before the wait that follows it; a minimised window draws none.
+//
+// Whenever the window is loaded or shown it takes the state fullScreen
+// says: borderless and maximised, or with its border at the size and place
+// it had before.
 
 #include "platform/form.h"
 
@@ -13,13 +18,21 @@ class ScreenWindow : public Form
 public:
     ScreenWindow();
 
-    // Borderless and maximised, or back to the border and size it had.
-    void setFullScreen(bool full);
+    // Takes the state fullScreen says, if it has not already.
+    void followFullScreen();
+    // Frames drawn now can be seen: the window is shown and not minimised.
+    bool showsFrames() const { return isVisible() && !isMinimized(); }
+
+    void setVisible(bool visible) override;
 
 protected:
+    void onLoad() override;
     void onUnload() override;
 
 private:
     void Form_Click();
     void Form_KeyPress(int charCode);
+
+    bool m_full = false;
+    bool m_changingState = false;
 };

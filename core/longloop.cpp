@@ -1,25 +1,49 @@
 #include "longloop.h"
 
+#include "module1.h"
+
+#include <optional>
+#include <utility>
+
 namespace {
-bool running = false;
-void (*handedOver)() = nullptr;
+struct Loop {
+    LongLoop kind;
+    void (*run)();
+};
+std::optional<Loop> running;
+std::optional<Loop> handedOver;
+
+void markStopped(LongLoop kind)
+{
+    if (kind == LongLoop::Replay)
+        replaying = false;
+    else
+        animStopped = true;
+}
 } // namespace
 
-void RunLongLoop(void (*loop)())
+void RunLongLoop(LongLoop kind, void (*loop)())
 {
     if (running) {
-        handedOver = loop;
+        handedOver = Loop{kind, loop};
         return;
     }
-    running = true;
-    for (void (*next)() = loop; next != nullptr; next = handedOver) {
-        handedOver = nullptr;
-        next();
+    for (std::optional<Loop> next = Loop{kind, loop}; next; next = std::exchange(handedOver, std::nullopt)) {
+        running = next;
+        next->run();
+        // One of the same kind keeps the flag as its start set it.
+        if (handedOver && handedOver->kind != next->kind)
+            markStopped(next->kind);
     }
-    running = false;
+    running.reset();
 }
 
 bool LoopHandedOver()
 {
-    return handedOver != nullptr;
+    return handedOver.has_value();
+}
+
+bool LongLoopRunning(LongLoop kind)
+{
+    return running && running->kind == kind;
 }

@@ -6,9 +6,19 @@
 // while one runs further up the stack is handed to it; the running loop
 // ends at its next check and the new one runs in its place. However many
 // starts arrive (clicks, resizes, draws), the stack holds one long loop.
+//
+// A loop replaced by one of the other kind ends as a stopped one (a replay
+// with replaying false, a film with animStopped true), so that the flags
+// always say what runs and the user's next click acts on the loop that
+// does.
+
+enum class LongLoop { Replay, Film };
 
 // Runs the loop, or hands it to the one that is running.
-void RunLongLoop(void (*loop)());
+void RunLongLoop(LongLoop kind, void (*loop)());
 
 // True when a loop has been handed over: the running one must end now.
 bool LoopHandedOver();
+
+// True while a loop of the kind runs.
+bool LongLoopRunning(LongLoop kind);

@@ -41,12 +41,12 @@ void Replay()
     if (genbox->Check3.value() == 1) {
         animStopped = false;
         if (fullScreen)
-            screeen->setFullScreen(true);
+            screeen->followFullScreen();
         anistart->show();
         return;
     }
     replaying = true;
-    RunLongLoop(&replayList);
+    RunLongLoop(LongLoop::Replay, &replayList);
 }
 
 void canvas_Click()

@@ -4,9 +4,11 @@
 #include "twips.h"
 
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <QWindow>
 
 Form::Form(const QString &name, const QString &caption, int clientWidth, int clientHeight, BorderStyle border)
     : m_layout(new QVBoxLayout(this)), m_client(new PictureBox(this)),
@@ -33,6 +35,9 @@ Form::Form(const QString &name, const QString &caption, int clientWidth, int cli
 void Form::setBorderStyle(BorderStyle border)
 {
     const bool wasVisible = isVisible();
+    // New window flags make a new native window, which a window manager
+    // would place by its frame: the client area stays where it was.
+    const QRect place = geometry();
     switch (border) {
     case BorderStyle::None:
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -53,8 +58,11 @@ void Form::setBorderStyle(BorderStyle border)
         m_client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         m_layout->setSizeConstraint(QLayout::SetDefaultConstraint);
     }
-    if (wasVisible)
+    if (wasVisible) {
+        if (!isMaximized())
+            setGeometry(place);
         show();
+    }
 }
 
 void Form::setWindowState(WindowState state)
@@ -68,6 +76,18 @@ void Form::setWindowState(WindowState state)
         QWidget::setWindowState(windowState() & ~Qt::WindowMaximized);
         setGeometry(m_normalGeometry);
     }
+}
+
+void Form::showOnScreen()
+{
+    if (isVisible())
+        return;
+    show();
+    QElapsedTimer waited;
+    waited.start();
+    constexpr int LongestWait = 250; // milliseconds
+    while (isVisible() && windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < LongestWait)
+        WaitForEvents(int(LongestWait - waited.elapsed()));
 }
 
 void Form::moveTo(int left, int top)

@@ -30,6 +30,11 @@ public:
     void setBorderStyle(BorderStyle border);
     // Maximised, and back to the size and place it had before.
     void setWindowState(WindowState state);
+    // Shows the window; one that was hidden is waited for, handling events,
+    // until the window system has put it on the screen (a quarter second at
+    // most), so that it has the size it is shown with: a window manager
+    // maximises a window only as it maps it.
+    void showOnScreen();
     // Places the window's upper-left corner on the screen, in twips.
     void moveTo(int left, int top);
 

@@ -51,25 +51,31 @@ const QElapsedTimer &monotonicClock()
 
 void WaitForEventsUntil(std::int64_t tick)
 {
-    // A test's clock stands still while the real one runs: the wait is then
-    // measured in its milliseconds.
-    const std::int64_t nanoseconds =
-        tickSource ? (tick - tickSource()) * 1000000 : tick * 1000000 - monotonicClock().nsecsElapsed();
-    if (nanoseconds <= 0)
+    // In floating point: a deadline far off (a frame rate near zero) is a
+    // long wait, never an overflow. A test's clock stands still while the
+    // real one runs: the wait is then measured in its milliseconds.
+    const double nanoseconds = tickSource ? (double(tick) - double(tickSource())) * 1e6
+                                          : double(tick) * 1e6 - double(monotonicClock().nsecsElapsed());
+    if (!(nanoseconds > 0))
         return;
-    if (!tickSource && nanoseconds < 1500000) {
+    if (!tickSource && nanoseconds < 1.5e6) {
         // The last moments are slept precisely: an event timer wakes on a
         // whole millisecond after the tick has begun, and a frame that
         // starts a tick late loses that millisecond for good.
-        std::this_thread::sleep_for(std::chrono::nanoseconds(nanoseconds));
+        std::this_thread::sleep_for(std::chrono::nanoseconds(std::int64_t(nanoseconds)));
         return;
     }
+    const double milliseconds = tickSource ? nanoseconds / 1e6 : nanoseconds / 1e6 - 1;
+    WaitForEvents(int(std::min(milliseconds, double(std::numeric_limits<int>::max()))));
+}
+
+void WaitForEvents(int milliseconds)
+{
     ++runningYields;
     QTimer wake;
     wake.setSingleShot(true);
     wake.setTimerType(Qt::PreciseTimer);
-    const std::int64_t milliseconds = tickSource ? nanoseconds / 1000000 : nanoseconds / 1000000 - 1;
-    wake.start(int(std::clamp<std::int64_t>(milliseconds, 0, std::numeric_limits<int>::max())));
+    wake.start(std::max(milliseconds, 0));
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     --runningYields;
     if (runningYields == 0)

@@ -16,6 +16,10 @@ void DoEvents();
 // without handling events, so that the wait ends right as the tick begins.
 void WaitForEventsUntil(std::int64_t tick);
 
+// Sleeps until events arrive or the milliseconds have passed, handles the
+// events, and returns.
+void WaitForEvents(int milliseconds);
+
 // How many yields are running, one inside the other.
 int yieldDepth();
 

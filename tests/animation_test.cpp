@@ -172,7 +172,7 @@ TEST_F(Animation, AStoppingClickShowsOneMoreFrameWithoutWaitOrMeter)
     genbox->Text10.setText("2"); // 500 ms a frame: the click cuts the wait short
     tickEvery(10);
     SurfaceRecorder recorder;
-    atNextYield(clickScreen);
+    atYield(2, clickScreen); // after the yield that shows the window
     AnimateDrawing();
     EXPECT_LT(now, 100);
     EXPECT_EQ(frames(recorder).size(), 2u);
@@ -335,7 +335,6 @@ TEST_F(Animation, TheEndlessFilmSurvivesClearsRetypedBoxesAndEmptyPasses)
     RunRandomAnimation();
     EXPECT_TRUE(animStopped);
     EXPECT_GE(frames(recorder).size(), 10u);
-    EXPECT_GE(drawCount, 1); // the frames of the last pass
 
     // A step larger than any change makes every pass empty; a click still
     // stops the film. A step of 0 ends it with a message.

@@ -72,6 +72,14 @@ void atNextYield(std::function<void()> action)
     QTimer::singleShot(0, std::move(action));
 }
 
+void atYield(int n, std::function<void()> action)
+{
+    if (n <= 1)
+        atNextYield(std::move(action));
+    else
+        atNextYield([n, action = std::move(action)] { atYield(n - 1, action); });
+}
+
 void clickDraw()
 {
     QTest::mouseClick(&Form1->start, Qt::LeftButton);

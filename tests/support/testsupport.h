@@ -45,6 +45,8 @@ private:
 
 // Runs the action at the next yield, that is inside the running loop.
 void atNextYield(std::function<void()> action);
+// Runs the action at the n-th yield from now; 1 is the next.
+void atYield(int n, std::function<void()> action);
 
 // Presses "draw" or "clear" on the main panel.
 void clickDraw();
