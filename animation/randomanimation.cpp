@@ -127,10 +127,12 @@ std::int16_t RandomizeAnimation()
     // The complement of a dark colour, plus one: a light target.
     panel.Picture2.setBackColor(16777216 - RandomColor());
 
+    // A step box that holds no number counts as its last number, which
+    // before any is 0.
     const double step = number(PenStep);
     if (step == 0) {
         animStopped = true;
-        ShowError("step value cannot be 0");
+        ShowError(textToNumber(box(PenStep).text()) ? "step value cannot be 0" : "the pen radius step must be a number");
         return 0;
     }
     double n = (number(PenTo) - number(PenFrom)) / step;

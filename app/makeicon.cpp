@@ -3,8 +3,8 @@
 
 #include "core/module1.h"
 #include "export/svgexport.h"
+#include "platform/savefile.h"
 
-#include <QFile>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -20,10 +20,11 @@ int main(int argc, char *argv[])
     flower.penDistance = 300;
     flower.gearPosition = -100;
     flower.color = RGB(0, 0, 192);
-    QFile icon(QString::fromLocal8Bit(argv[1]));
+    SaveFile icon(QString::fromLocal8Bit(argv[1]));
     // Lines thick enough to show at the sizes of a desktop's menus.
-    if (!icon.open(QIODevice::WriteOnly) || !WriteSvgPicture(icon, {&flower, 1}, 40) || !icon.flush()) {
-        std::fprintf(stderr, "%s: %s\n", argv[1], qPrintable(icon.errorString()));
+    QString reason;
+    if (!icon.open() || !WriteSvgPicture(icon, {&flower, 1}, 40, reason) || !icon.commit()) {
+        std::fprintf(stderr, "%s: %s\n", argv[1], qPrintable(reason.isEmpty() ? icon.errorString() : reason));
         return 1;
     }
     return 0;

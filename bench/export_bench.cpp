@@ -9,8 +9,8 @@
 #include "export/pngexport.h"
 #include "export/svgexport.h"
 #include "mainwindow/canvaswindow.h"
+#include "platform/savefile.h"
 
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -97,9 +97,10 @@ void BM_ExportSvg(benchmark::State &state)
     fillList(startUpCurve, DrawingSlots);
     QTemporaryDir dir;
     for (auto _ : state) {
-        QSaveFile file(dir.filePath("bench.svg"));
-        file.open(QIODevice::WriteOnly);
-        WriteSvgPicture(file, {drawings.data(), std::size_t(drawCount)}, 1);
+        SaveFile file(dir.filePath("bench.svg"));
+        file.open();
+        QString reason;
+        WriteSvgPicture(file, {drawings.data(), std::size_t(drawCount)}, 1, reason);
         file.commit();
         state.counters["MB"] = double(QFileInfo(dir.filePath("bench.svg")).size()) / 1e6;
     }

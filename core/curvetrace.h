@@ -33,6 +33,21 @@ inline bool CanTraceCurve(const DrawingRecord &record, Sampling sampling = Canva
     return record.rotRadius > 0 && sampling.perRatio * record.statRadius / record.rotRadius >= 1;
 }
 
+// The distance from the centre to the rolling gear's centre: R - r fully
+// inside, R on the rim, R + r fully outside.
+inline double CentreDistance(const DrawingRecord &record)
+{
+    const double g = record.gearPosition / 100.0;
+    return record.statRadius + g * record.rotRadius;
+}
+
+// How far from the centre the curve can reach: the pen at its distance
+// beyond the rolling gear's centre.
+inline double CurveReach(const DrawingRecord &record)
+{
+    return std::abs(CentreDistance(record)) + std::abs(record.penDistance);
+}
+
 // Calls startAt(X0, Y0) with the start point, lineTo(x, y) for every sample
 // before the closing test passes, then end(x, y) with the sample that ended
 // the loop. The record must pass CanTraceCurve.
@@ -45,8 +60,7 @@ void TraceCurve(const DrawingRecord &record, Sampling sampling, StartAt startAt,
     const double a0 = record.startAngle;
     const std::int16_t pos = record.gearPosition;
 
-    const double g = pos / 100.0;
-    const double C = R + g * r;
+    const double C = CentreDistance(record);
     double theta = a0;
     const double X0 = (C + d) * std::cos(theta);
     const double Y0 = (C + d) * std::sin(theta);

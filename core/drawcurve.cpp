@@ -27,7 +27,13 @@ void DrawCurve(std::int16_t index)
     // the current point elsewhere.
     CanvasWindow &window = *canvas;
     window.show();
-    Surface &surface = window.surface();
+    TraceCurveOn(window.surface(), record);
+}
+
+void TraceCurveOn(Surface &surface, const DrawingRecord &record)
+{
+    if (!CanTraceCurve(record))
+        return;
     TraceCurve(
         record, [&](double x, double y) { surface.moveTo(toSingle(x), toSingle(y)); },
         [&](double x, double y) { surface.lineTo(toSingle(x), toSingle(y), record.color); });

@@ -70,6 +70,7 @@ inline constexpr int FramePointSlots = 20001;
 extern std::array<QPoint, FramePointSlots> framePoints;
 extern std::int16_t lastFramePoint;
 
+class Surface;
 class MainPanel;
 class CanvasWindow;
 class GeneratorPanel;
@@ -90,6 +91,8 @@ extern FormRef<ErrorWindow> errbox;
 
 // Traces drawings[index] on the canvas as a closed polyline.
 void DrawCurve(std::int16_t index);
+// The same on any surface, in its user coordinates, showing nothing.
+void TraceCurveOn(Surface &surface, const DrawingRecord &record);
 // Clears the canvas and traces the drawing list again, yielding after each
 // curve until it ends or replaying is cleared.
 void Replay();

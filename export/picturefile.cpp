@@ -10,20 +10,18 @@ std::span<const DrawingRecord> DrawingsSinceClear()
 }
 
 void ExportPicture(CommonDialog &dialog, const QString &filter, const QString &extension,
-                   const std::function<bool(QIODevice &file, QString &reason)> &write)
+                   const std::function<bool(SaveFile &file, QString &reason)> &write)
 {
     dialog.setFilter(filter);
     dialog.setDefaultExtension(extension);
     if (!dialog.showSave())
         return;
     const QString name = dialog.fileName();
-    QSaveFile file(name);
+    SaveFile file(name);
     QString reason;
-    if (!file.open(QIODevice::WriteOnly))
-        reason = file.errorString();
-    else if (write(file, reason) && commitSaveFile(file, reason))
+    if (file.open() && write(file, reason) && file.commit())
         return;
-    file.cancelWriting();
+    file.cancel();
     ShowSaveFailure(name, reason.isEmpty() ? file.errorString() : reason);
 }
 

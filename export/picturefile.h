@@ -11,16 +11,17 @@
 #include <span>
 
 class CommonDialog;
-class QIODevice;
+class SaveFile;
 
 // Records 0 ... drawCount - 1.
 std::span<const DrawingRecord> DrawingsSinceClear();
 
 // Asks for a file name with the dialog (the filter, and the extension
 // added when none is typed), then writes the file with write, which returns
-// false with a reason when it fails. Cancel writes nothing.
+// false when it fails, with a reason unless the file names one. Cancel
+// writes nothing.
 void ExportPicture(CommonDialog &dialog, const QString &filter, const QString &extension,
-                   const std::function<bool(QIODevice &file, QString &reason)> &write);
+                   const std::function<bool(SaveFile &file, QString &reason)> &write);
 
 // "could not save "<file>": <reason>" in the error window.
 void ShowSaveFailure(const QString &fileName, const QString &reason);

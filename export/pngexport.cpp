@@ -4,7 +4,9 @@
 #include "mainwindow/canvaswindow.h"
 #include "mainwindow/mainpanel.h"
 #include "picturefile.h"
+#include "platform/savefile.h"
 
+#include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
 #include <QPolygonF>
@@ -41,14 +43,20 @@ void exportpng_Click()
         return;
     const int factor = factors[*chosen];
     ExportPicture(Form1->pngDialog, "PNG pictures (*.png)|*.png|all files (*.*)|*.*", "png",
-                  [&](QIODevice &file, QString &reason) {
-                      QImageWriter writer(&file, "png");
-                      // Hairlines, as on the canvas: a larger picture shows finer
-                      // lines, and wider smooth lines would take ten times as long.
-                      if (writer.write(PngPicture(DrawingsSinceClear(), pictureSize(canvasSize, factor), zoomFactor, 1)))
-                          return true;
-                      reason = writer.errorString();
-                      return false;
+                  [&](SaveFile &file, QString &reason) {
+                      // Encoded in memory, so that the file's own writes name a
+                      // failure. Hairlines, as on the canvas: a larger picture
+                      // shows finer lines, and wider smooth lines would take ten
+                      // times as long.
+                      QByteArray png;
+                      QBuffer buffer(&png);
+                      buffer.open(QIODevice::WriteOnly);
+                      QImageWriter writer(&buffer, "png");
+                      if (!writer.write(PngPicture(DrawingsSinceClear(), pictureSize(canvasSize, factor), zoomFactor, 1))) {
+                          reason = writer.errorString();
+                          return false;
+                      }
+                      return file.write(png.constData(), png.size());
                   });
 }
 

@@ -3,130 +3,157 @@
 #include "core/curvetrace.h"
 #include "mainwindow/mainpanel.h"
 #include "picturefile.h"
+#include "platform/savefile.h"
 
 #include <QHash>
-#include <QXmlStreamWriter>
-#include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <limits>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
-const QString SvgNamespace = "http://www.w3.org/2000/svg";
-const QString InkscapeNamespace = "http://www.inkscape.org/namespaces/inkscape";
+// Farther from the centre than this (100 km on paper) a drawing is
+// refused: plotters and viewers would lose it, and every number written
+// keeps three exact decimals within it.
+constexpr double LargestReach = 1e9;
 
-// Three decimals, without a minus sign on a zero.
-void appendNumber(std::string &text, double value)
+// The picture's text, passed on to the device in large blocks, so that the
+// memory it takes does not grow with the drawing.
+class SvgText
 {
-    double rounded = std::nearbyint(value * 1000) / 1000;
-    if (rounded == 0)
-        rounded = 0;
-    char digits[64];
-    const auto end = std::to_chars(digits, digits + sizeof digits, rounded, std::chars_format::fixed, 3).ptr;
-    text.append(digits, end);
-}
+public:
+    explicit SvgText(SaveFile &file) : m_file(file) { m_text.reserve(Block + 4096); }
 
-QString svgLength(double value)
-{
-    std::string text;
-    appendNumber(text, value);
-    return QString::fromStdString(text);
-}
-
-struct Bounds {
-    double left = std::numeric_limits<double>::infinity();
-    double top = left;
-    double right = -left;
-    double bottom = -left;
-    void add(double x, double y)
+    SvgText &operator<<(std::string_view text)
     {
-        left = std::min(left, x);
-        right = std::max(right, x);
-        top = std::min(top, y);
-        bottom = std::max(bottom, y);
+        m_text.append(text);
+        return *this;
     }
+
+    // Three decimals, without a minus sign on a zero; |value| stays within
+    // LargestReach and a margin.
+    SvgText &operator<<(double value)
+    {
+        auto thousandths = std::int64_t(std::nearbyint(value * 1000));
+        if (thousandths < 0) {
+            m_text += '-';
+            thousandths = -thousandths;
+        }
+        char digits[24];
+        char *const end = digits + sizeof digits;
+        char *first = end;
+        for (int place = 0; place < 3; ++place, thousandths /= 10)
+            *--first = char('0' + thousandths % 10);
+        *--first = '.';
+        do {
+            *--first = char('0' + thousandths % 10);
+            thousandths /= 10;
+        } while (thousandths != 0);
+        m_text.append(first, end);
+        return *this;
+    }
+
+    void passOnWhenFull()
+    {
+        if (m_text.size() >= Block)
+            passOn();
+    }
+    // False when the file failed; it names the reason.
+    bool passOn()
+    {
+        if (m_ok)
+            m_ok = m_file.write(m_text.data(), qint64(m_text.size()));
+        m_text.clear();
+        return m_ok;
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    static constexpr std::size_t Block = 1 << 16;
+    SaveFile &m_file;
+    std::string m_text;
+    bool m_ok = true;
 };
 
-// The points of a record as the canvas tracer computes them.
-std::string pointsOf(const DrawingRecord &record)
-{
-    std::string points;
-    const auto add = [&](double x, double y) {
-        if (!points.empty())
-            points += ' ';
-        appendNumber(points, x);
-        points += ',';
-        appendNumber(points, y);
-    };
-    TraceCurve(record, add, add);
-    return points;
-}
+// The records of each colour in list order, the colours in the order they
+// first appear: each record links to the next of its colour.
+struct Layers {
+    std::vector<std::size_t> firsts;
+    std::vector<std::size_t> next;
+    static constexpr std::size_t End = std::size_t(-1);
+
+    explicit Layers(std::span<const DrawingRecord> records) : next(records.size(), End)
+    {
+        QHash<Color, std::size_t> lastOfColour;
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            if (!CanTraceCurve(records[i]))
+                continue;
+            const auto last = lastOfColour.find(records[i].color);
+            if (last == lastOfColour.end()) {
+                firsts.push_back(i);
+                lastOfColour.insert(records[i].color, i);
+            } else {
+                next[*last] = i;
+                *last = i;
+            }
+        }
+    }
+};
 } // namespace
 
 void exportsvg_Click()
 {
     ExportPicture(Form1->svgDialog, "SVG pictures (*.svg)|*.svg|all files (*.*)|*.*", "svg",
-                  [](QIODevice &file, QString &) { return WriteSvgPicture(file, DrawingsSinceClear(), 1); });
+                  [](SaveFile &file, QString &reason) { return WriteSvgPicture(file, DrawingsSinceClear(), 1, reason); });
 }
 
-bool WriteSvgPicture(QIODevice &device, std::span<const DrawingRecord> records, double strokeWidth)
+bool WriteSvgPicture(SaveFile &file, std::span<const DrawingRecord> records, double strokeWidth, QString &reason)
 {
-    // The viewBox comes first, so the curves are traced twice: once for
-    // their bounds, once for their points.
-    Bounds bounds;
-    for (const DrawingRecord &record : records) {
-        if (CanTraceCurve(record))
-            TraceCurve(record, [&](double x, double y) { bounds.add(x, y); }, [&](double x, double y) { bounds.add(x, y); });
-    }
-    if (bounds.left > bounds.right)
-        bounds = {-500, -500, 500, 500};
-    const double margin = 0.02 * std::max(bounds.right - bounds.left, bounds.bottom - bounds.top) + strokeWidth;
-    const double left = bounds.left - margin, top = bounds.top - margin;
-    const double width = bounds.right - bounds.left + 2 * margin, height = bounds.bottom - bounds.top + 2 * margin;
-
-    // One layer per colour, in the order the colours first appear; each
-    // holds its drawings in list order.
-    QHash<Color, std::size_t> layerOf;
-    std::vector<std::vector<const DrawingRecord *>> layers;
-    for (const DrawingRecord &record : records) {
-        if (!CanTraceCurve(record))
+    // Every curve lies within its reach of the centre: the viewBox, which
+    // comes first, is known before anything is traced, and each curve is
+    // traced once.
+    double reach = 0;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (!CanTraceCurve(records[i]))
             continue;
-        const auto found = layerOf.constFind(record.color);
-        if (found == layerOf.constEnd()) {
-            layerOf.insert(record.color, layers.size());
-            layers.push_back({&record});
-        } else {
-            layers[*found].push_back(&record);
+        const double curveReach = CurveReach(records[i]);
+        if (!(curveReach <= LargestReach)) {
+            reason = QString("drawing %1 is too large for an SVG picture").arg(i + 1);
+            return false;
         }
+        reach = std::max(reach, curveReach);
     }
+    if (reach == 0)
+        reach = 500;
+    const double half = reach + 0.04 * reach + strokeWidth;
 
-    QXmlStreamWriter xml(&device);
-    xml.setAutoFormatting(true);
-    xml.writeStartDocument();
-    xml.writeDefaultNamespace(SvgNamespace);
-    xml.writeNamespace(InkscapeNamespace, "inkscape");
-    xml.writeStartElement(SvgNamespace, "svg");
-    xml.writeAttribute("version", "1.1");
+    SvgText svg(file);
+    svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" "
+           "version=\"1.1\"";
     // A canvas unit is a tenth of a millimetre.
-    xml.writeAttribute("width", svgLength(width / 10) + "mm");
-    xml.writeAttribute("height", svgLength(height / 10) + "mm");
-    xml.writeAttribute("viewBox", QString("%1 %2 %3 %4").arg(svgLength(left), svgLength(top), svgLength(width), svgLength(height)));
-    for (const auto &layer : layers) {
-        const QString colour = toQColor(layer.front()->color).name();
-        xml.writeStartElement(SvgNamespace, "g");
-        xml.writeAttribute("id", "layer" + colour.mid(1));
-        xml.writeAttribute(InkscapeNamespace, "groupmode", "layer");
-        xml.writeAttribute(InkscapeNamespace, "label", colour);
-        for (const DrawingRecord *record : layer) {
-            xml.writeEmptyElement(SvgNamespace, "polyline");
-            xml.writeAttribute("points", QLatin1StringView(pointsOf(*record)));
-            xml.writeAttribute("fill", "none");
-            xml.writeAttribute("stroke", colour);
-            xml.writeAttribute("stroke-width", svgLength(strokeWidth));
+    svg << " width=\"" << 2 * half / 10 << "mm\" height=\"" << 2 * half / 10 << "mm\"";
+    svg << " viewBox=\"" << -half << " " << -half << " " << 2 * half << " " << 2 * half << "\">\n";
+    const Layers layers(records);
+    for (const std::size_t first : layers.firsts) {
+        const std::string colour = toQColor(records[first].color).name().toStdString();
+        svg << "    <g id=\"layer" << std::string_view(colour).substr(1) << "\" inkscape:groupmode=\"layer\" inkscape:label=\"" << colour
+            << "\">\n";
+        for (std::size_t i = first; i != Layers::End && svg.ok(); i = layers.next[i]) {
+            svg << "        <polyline points=\"";
+            bool firstPoint = true;
+            const auto add = [&](double x, double y) {
+                if (!firstPoint)
+                    svg << " ";
+                firstPoint = false;
+                svg << x << "," << y;
+                svg.passOnWhenFull();
+            };
+            TraceCurve(records[i], add, add);
+            svg << "\" fill=\"none\" stroke=\"" << colour << "\" stroke-width=\"" << strokeWidth << "\"/>\n";
         }
-        xml.writeEndElement();
+        svg << "    </g>\n";
     }
-    xml.writeEndDocument();
-    return !xml.hasError();
+    svg << "</svg>\n";
+    return svg.passOn();
 }

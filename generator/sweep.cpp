@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 // The value of a box that gencheck has found to hold a number.
@@ -21,13 +22,19 @@ double valueOf(const TextBox &box)
 
 // Walks the stepped row: s runs from "from" by repeated addition of "step"
 // for as long as it has not passed "to", and visit(s) is called for each
-// value until it returns false.
+// value until it returns false. A row whose "from" equals its "to" gives
+// that one value, even with a step too small to move it on.
 template <typename Visit>
 void walkRow(const GeneratorPanel::Row &row, Visit visit)
 {
+    const double from = valueOf(row.from);
     const double to = valueOf(row.to);
     const double step = valueOf(row.step);
-    for (double s = valueOf(row.from); (step > 0 && s <= to) || (step < 0 && s >= to); s = s + step) {
+    if (from == to) {
+        visit(from);
+        return;
+    }
+    for (double s = from; (step > 0 && s <= to) || (step < 0 && s >= to); s = s + step) {
         if (!visit(s))
             return;
     }
@@ -80,10 +87,22 @@ bool GeneratorPanel::familyFits(std::size_t stepped)
         return false;
     }
     // The curves are counted by the sweep's own additions, and the count
-    // stops once the family could not fit even an empty list: a step too
-    // small to move the row on ends here, not in an endless loop.
+    // stops once the family could not fit even an empty list, or at a value
+    // that the step no longer moves on.
+    const double step = valueOf(row.step);
+    const bool oneValue = valueOf(row.from) == valueOf(row.to);
     int curves = 0;
-    walkRow(row, [&](double) { return ++curves <= DrawingSlots; });
+    std::optional<double> stuckAt;
+    walkRow(row, [&](double s) {
+        if (!oneValue && s + step == s)
+            stuckAt = s;
+        return !stuckAt && ++curves <= DrawingSlots;
+    });
+    if (stuckAt) {
+        const char *names[] = {"pen radius", "start angle", "rotating gear position"};
+        ShowError(QString("the %1 step is too small to move on from %2").arg(names[stepped], numberToText(*stuckAt)));
+        return false;
+    }
     const int free = DrawingSlots - drawCount;
     if (curves > free) {
         const QString needed = curves > DrawingSlots ? "more than " + QString::number(DrawingSlots) : QString::number(curves);

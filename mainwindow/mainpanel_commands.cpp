@@ -135,6 +135,14 @@ void MainPanel::about_Click()
 
 void MainPanel::copypicture_Click()
 {
+    // A canvas the user has closed is made anew, hidden, with the drawings
+    // since the last clear as a replay would draw them.
+    if (!canvas.isLoaded()) {
+        CanvasWindow &window = *canvas;
+        ScaleCanvas();
+        for (std::int16_t i = 0; i < drawCount; ++i)
+            TraceCurveOn(window.surface(), drawings[i]);
+    }
     canvas->surface().copyToClipboard();
 }
 

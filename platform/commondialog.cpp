@@ -1,5 +1,7 @@
 #include "commondialog.h"
 
+#include "savefile.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -69,7 +71,9 @@ bool CommonDialog::showSave()
         if (!picked.isEmpty())
             chosen = picked;
     }
-    if (chosen && !m_extension.isEmpty() && QFileInfo(*chosen).suffix().isEmpty())
+    // A pipe or a device keeps its name.
+    if (chosen && !m_extension.isEmpty() && QFileInfo(*chosen).suffix().isEmpty() &&
+        !SaveFile::holdsNoRegularFile(*chosen))
         chosen = *chosen + "." + m_extension;
     if (chosen)
         m_fileName = *chosen;

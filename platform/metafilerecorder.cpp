@@ -20,8 +20,7 @@ constexpr std::uint16_t PS_SOLID = 0;
 MetafileRecorder::MetafileRecorder(const QString &fileName, std::uint64_t maxWords)
     : m_file(fileName), m_maxWords(maxWords)
 {
-    // The buffer does the buffering; Qt's own would only copy again.
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    if (!m_file.open()) {
         fail(m_file.errorString());
         return;
     }
@@ -81,17 +80,16 @@ bool MetafileRecorder::close()
         beginRecord(3, META_EOF);
         flush();
     }
-    if (!failed() && !m_file.seek(0))
-        fail(m_file.errorString());
+    if (!failed() && !m_file.device().seek(0))
+        fail(m_file.device().errorString());
     if (!failed()) {
         putHeader();
         flush();
     }
-    QString reason;
-    if (!failed() && !commitSaveFile(m_file, reason))
-        fail(reason);
+    if (!failed() && !m_file.commit())
+        fail(m_file.errorString());
     if (failed())
-        m_file.cancelWriting();
+        m_file.cancel();
     return !failed();
 }
 
@@ -137,19 +135,8 @@ void MetafileRecorder::put32(std::uint32_t value)
 
 void MetafileRecorder::flush()
 {
-    // A write that fills the disk stores what fits and returns without a
-    // reason; writing the rest is what fails and names it.
-    const char *next = reinterpret_cast<const char *>(m_buffer.data());
-    qint64 left = qint64(m_used);
-    while (!failed() && left > 0) {
-        const qint64 written = m_file.write(next, left);
-        if (written <= 0)
-            fail(m_file.errorString());
-        else {
-            next += written;
-            left -= written;
-        }
-    }
+    if (!failed() && !m_file.write(reinterpret_cast<const char *>(m_buffer.data()), qint64(m_used)))
+        fail(m_file.errorString());
     m_used = 0;
 }
 

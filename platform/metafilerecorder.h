@@ -6,15 +6,15 @@
 //
 // Records stream through a fixed buffer, so memory stays the same whatever
 // the size of the drawing; the header, which counts the whole file, is
-// written when the recording closes. Until then the file is written beside
-// its name under a temporary one: it replaces an existing file only once it
-// is complete, and a recording that fails or is never closed leaves nothing
-// behind. After the first failure every call does nothing, and close()
+// written when the recording closes. Until then the file is a temporary
+// one (platform/savefile.h): it takes its place only once it is complete,
+// and a recording that fails or is never closed leaves nothing behind. After the first failure every call does nothing, and close()
 // reports it.
 
 #include "color.h"
 
-#include <QSaveFile>
+#include "savefile.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -53,7 +53,7 @@ private:
     void flush();
     void fail(const QString &reason);
 
-    QSaveFile m_file;
+    SaveFile m_file;
     // Big enough for a few thousand records, small enough to stay in cache.
     std::array<unsigned char, 1 << 16> m_buffer;
     std::size_t m_used = 0;

@@ -1,12 +1,50 @@
 #pragma once
 
-// Files are saved complete or not at all: written beside their name under
-// a temporary one and put in place only when everything reached the disk.
+// Files are saved complete or not at all. A name that holds a regular file,
+// or nothing yet, is written beside it under a temporary name and put in
+// place only when everything has reached the disk. A name that holds
+// something else, such as a pipe to a plotter or a device, is kept: the
+// file is written whole to a temporary file, then copied into it, so that
+// a failed save sends nothing at all.
 
-#include <QSaveFile>
+#include <QFileDevice>
 #include <QString>
+#include <memory>
 
-// Puts the written file in place; false, with the system's reason, when
-// anything failed. A full disk or a quota can show only when the data goes
-// to the disk, which QSaveFile::commit would not report.
-bool commitSaveFile(QSaveFile &file, QString &reason);
+class SaveFile
+{
+public:
+    explicit SaveFile(const QString &name);
+    ~SaveFile();
+
+    // False, with the system's reason in errorString(), when the file
+    // cannot be written.
+    bool open();
+    // Writes all the bytes, or fails with the system's reason: a write that
+    // fills the disk stores what fits and returns without a reason, and
+    // writing the rest is what names it.
+    bool write(const char *data, qint64 size);
+    // Where the file is written; it can seek.
+    QFileDevice &device() { return *m_device; }
+    // Puts the written file in place, or copies it into the pipe or device;
+    // false, with the system's reason, when anything failed. A full disk or
+    // a quota can show only when the data goes to the disk, which Qt's own
+    // commit would not report.
+    bool commit();
+    // Throws the written file away.
+    void cancel();
+    QString errorString() const { return m_error; }
+
+    // True when the name exists (after following links) and is not a
+    // regular file: it is then written as it is.
+    static bool holdsNoRegularFile(const QString &name);
+
+private:
+    bool fail(const QString &reason);
+    bool copyInPlace();
+
+    QString m_name;
+    bool m_inPlace;
+    std::unique_ptr<QFileDevice> m_device;
+    QString m_error;
+};

@@ -81,7 +81,8 @@ class Sweep : public Generator, public ::testing::WithParamInterface<SweepCase>
 
 // The stepped row's values come from repeated addition up to an inclusive
 // bound; the other rows move by k / n, read here from the pen distance
-// (from 0 to 100 %) or the start angle (from 0 to 180 degrees).
+// (from 0 to 100 %), the start angle (from 0 to 180 degrees) or the gear
+// position (from 98 to 99).
 TEST_P(Sweep, StepsTheRowAndMovesTheOthersByTheIntervalCount)
 {
     const SweepCase &c = GetParam();
@@ -89,6 +90,7 @@ TEST_P(Sweep, StepsTheRowAndMovesTheOthersByTheIntervalCount)
     select(*std::array<OptionButton *, 3>{&panel().Option1, &panel().Option2, &panel().Option3}[c.row]);
     typeRow(rows[0], "0", "100", "5");
     typeRow(rows[1], "0", "180", "30");
+    typeRow(rows[2], "98", "99", "1");
     typeRow(rows[c.row], c.from, c.to, c.step);
     clickGeneratorDraw();
     ASSERT_EQ(drawCount, c.curves);
@@ -106,9 +108,8 @@ TEST_P(Sweep, StepsTheRowAndMovesTheOthersByTheIntervalCount)
         if (c.row == 1) {
             EXPECT_EQ(record.startAngle, (s / 180) * pi);
         }
-        if (c.row == 2) {
-            EXPECT_EQ(record.gearPosition, std::nearbyint(s));
-        }
+        // Halves round to the even neighbour: 98.5 is 98.
+        EXPECT_EQ(record.gearPosition, std::nearbyint(c.row == 2 ? s : 98 + fraction));
     }
 }
 
@@ -197,8 +198,10 @@ TEST_F(Generator, FamiliesThatCannotBeMadeChangeNothing)
         EXPECT_TRUE(recorder.on("canvas").empty());
         EXPECT_EQ(frameDelay, 0);
     };
-    // A step too small to move the row on is counted, not walked for ever.
+    // A step too small to move the row on is named, not walked for ever.
     typeRow(p.rows()[0], "1e20", "2e20", "1");
+    refused("the pen radius step is too small to move on from 1e+20");
+    typeRow(p.rows()[0], "0", "1e20", "1");
     refused("this family needs more than 5001 curves but the drawing list has room for 5000 more");
     typeRow(p.rows()[0], "0", "250", "5");
     count = drawCount = DrawingSlots - 10;
@@ -210,6 +213,11 @@ TEST_F(Generator, FamiliesThatCannotBeMadeChangeNothing)
     select(p.Option1);
     type(p.Text7, "40000");
     refused("gear positions must lie between -32768 and 32767");
+    // From equal to to: one curve, whatever the step.
+    type(p.Text7, "-100");
+    typeRow(p.rows()[0], "1e20", "1e20", "1");
+    clickGeneratorDraw();
+    EXPECT_EQ(drawCount, 2);
 }
 
 TEST_F(Generator, GradientMixesTheFiveBoxesInSinglePrecision)

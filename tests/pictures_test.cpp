@@ -12,7 +12,10 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QTest>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <set>
 
 namespace {
@@ -178,6 +181,11 @@ TEST_F(Pictures, CopyPictureAndSmoothLines)
         return found.size();
     };
     EXPECT_EQ(colours(), 2u);
+    // A closed canvas is copied as a replay would draw it.
+    const QImage shown = canvas->surface().image().convertToFormat(QImage::Format_RGB32);
+    canvas.unload();
+    Form1->copypicture.trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);
     Form1->smooth.trigger();
     EXPECT_EQ(Form1->smooth.caption(), "sharp lines");
     clickCanvas();
@@ -186,6 +194,65 @@ TEST_F(Pictures, CopyPictureAndSmoothLines)
     EXPECT_EQ(Form1->smooth.caption(), "smooth lines");
     clickCanvas();
     EXPECT_EQ(colours(), 2u);
+}
+
+// Failed exports name the system's reason and leave nothing behind; a
+// drawing too large for an SVG picture is refused by its number.
+TEST_F(Pictures, FailedExportsNameTheirReasonAndWriteNothing)
+{
+    clickDraw();
+    CommonDialog::setChoiceAnswer([](const QStringList &) { return 0; });
+    const auto failure = [&](MenuItem &item, const QString &name, const QString &reason) {
+        answerSave(name);
+        item.trigger();
+        EXPECT_EQ(errbox->Label1.caption(), "could not save \"" + name + "\": " + reason);
+    };
+    {
+        const FileSizeLimit fullDisk(1000);
+        failure(Form1->exportsvg, path("full.svg"), "File too large");
+        failure(Form1->exportpng, path("full.png"), "File too large");
+    }
+    for (const double penPercent : {1e300, 1e70, 5e8}) {
+        drawings[1] = panelRecord(100, 40, penPercent, 0, -100);
+        drawCount = 2;
+        failure(Form1->exportsvg, path("far.svg"), "drawing 2 is too large for an SVG picture");
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    // Far, but not too far: every number is written whole.
+    drawings[1] = panelRecord(100, 40, 4.9999e8, 0, -100);
+    answerSave(path("far.svg"));
+    Form1->exportsvg.trigger();
+    const SvgPicture svg(path("far.svg"));
+    ASSERT_EQ(svg.polylines.size(), 2u);
+    EXPECT_EQ(svg.polylines[1].points.front(), "999980300.000,0.000");
+}
+
+// A pipe (to a plotter) or a device chosen by name is written as it is:
+// never replaced, no extension added, its failures named.
+TEST_F(Pictures, APipeOrADeviceIsWrittenInPlace)
+{
+    clickDraw();
+    for (const QString &name : {QString("plot.svg"), QString("plotter")}) {
+        const QByteArray pipe = QFile::encodeName(path(name));
+        ASSERT_EQ(mkfifo(pipe.constData(), 0600), 0);
+        const int reader = ::open(pipe.constData(), O_RDONLY | O_NONBLOCK);
+        answerSave(path(name));
+        Form1->exportsvg.trigger();
+        char start[5] = {};
+        EXPECT_EQ(::read(reader, start, 5), 5);
+        EXPECT_EQ(QByteArray(start, 5), "<?xml");
+        ::close(reader);
+        EXPECT_FALSE(QFileInfo(path(name)).isFile());
+    }
+    EXPECT_FALSE(QFileInfo::exists(path("plotter.svg")));
+    const auto failure = [&](const QString &name, const QString &reason) {
+        answerSave(name);
+        Form1->exportsvg.trigger();
+        EXPECT_EQ(errbox->Label1.caption(), "could not save \"" + name + "\": " + reason);
+    };
+    failure(path("plot.svg"), "No such device or address"); // nobody reads the pipe
+    failure("/dev/full", "No space left on device");
+    EXPECT_FALSE(QFileInfo::exists("/dev/full.svg"));
 }
 
 } // namespace

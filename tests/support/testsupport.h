@@ -7,9 +7,11 @@
 #include "platform/surface.h"
 
 #include <QString>
+#include <csignal>
 #include <functional>
 #include <ostream>
 #include <vector>
+#include <sys/resource.h>
 
 // Lets the tests' failure messages show texts as text.
 inline void PrintTo(const QString &text, std::ostream *out)
@@ -53,3 +55,25 @@ void clickDraw();
 void clickClear();
 // A click of the left mouse button on the canvas.
 void clickCanvas();
+
+// A disk that fills up: files cannot grow beyond a few curves.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, m_saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int);
+};
