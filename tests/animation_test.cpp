@@ -6,6 +6,7 @@
 #include "infowindows/errorwindow.h"
 #include "mainwindow/canvaswindow.h"
 #include "mainwindow/mainpanel.h"
+#include "core/rnd.h"
 #include "platform/system.h"
 #include "testsupport.h"
 
@@ -193,6 +194,19 @@ TEST_F(Animation, ClicksPauseAndResumeAndEscStops)
     clickScreen();
     EXPECT_EQ(frames(recorder).size(), 1u);
 
+    // "animate" unchecked during the film: its end does not arm the next
+    // click, which only stops it.
+    filmOf(3);
+    atNextYield([] { genbox->Check1.setValue(0); });
+    AnimateDrawing();
+    EXPECT_FALSE(animStopped);
+    genbox->Check1.setValue(1);
+    recorder.clear();
+    clickScreen();
+    EXPECT_TRUE(frames(recorder).empty());
+    clickScreen();
+    EXPECT_EQ(frames(recorder).size(), 3u);
+
     // Esc stops the film and closes the window; the frame it still draws
     // is dropped, and the window is not freed under the running loop.
     filmOf(3);
@@ -348,6 +362,66 @@ TEST_F(Animation, TheEndlessFilmSurvivesClearsRetypedBoxesAndEmptyPasses)
     RunRandomAnimation();
     EXPECT_TRUE(animStopped);
     EXPECT_EQ(errbox->Label1.caption(), "step value cannot be 0");
+    panel.Text3.setText("fine");
+    animStopped = false;
+    RunRandomAnimation();
+    EXPECT_EQ(errbox->Label1.caption(), "the pen radius step must be a number");
+}
+
+// From scripted random values: one decides whether the gear sizes change,
+// three pick them, then come the pen distance, start angle, gear position
+// and colour targets, in this order. Each frame's record follows the boxes
+// at t = i / N.
+TEST_F(Animation, EndlessFramesFollowTheDrawsInTheirOrder)
+{
+    GeneratorPanel &panel = *genbox;
+    std::deque<float> values{0.1f, 0.5f, 0.0f, 0.99f, // sizes: a 5, b 5, c 12
+                             0.6f, 0.25f, 0.7425f, 0.0f}; // 240 %, 90 degrees, position -49, colour 0
+    setRndSource([&] {
+        const float value = values.empty() ? 0.5f : values.front();
+        if (!values.empty())
+            values.pop_front();
+        return value;
+    });
+    panel.Check3.setValue(1);
+    screeen->showOnScreen();
+    // The second frame takes the gradient; "animate" ends the film after
+    // its pass.
+    atNextYield([&] {
+        panel.Check2.setValue(1);
+        panel.Check1.setValue(1);
+    });
+    animStopped = false;
+    RunRandomAnimation();
+    setRndSource({});
+    EXPECT_EQ((QStringList{Form1->Text1.text(), Form1->Text2.text()}), (QStringList{"60", "25"}));
+    // 250 % to 240 % by 5: two frames, at t = 0 and 0.5.
+    const struct {
+        double degrees, penPercent;
+        int position;
+        Color colour;
+    } expected[] = {{60, 250, -100, palette[1]}, {75, 245, -74, RGB(128, 64, 128)}}; // -74.5 is -74
+    for (int i = 0; i < 2; ++i) {
+        const DrawingRecord &record = drawings[i];
+        EXPECT_EQ(record.statRadius, 300);
+        EXPECT_EQ(record.rotRadius, 125);
+        EXPECT_DOUBLE_EQ(record.startAngle, expected[i].degrees / 180 * pi);
+        EXPECT_EQ(record.penDistance, expected[i].penPercent / 100 * 125);
+        EXPECT_EQ(record.gearPosition, expected[i].position);
+        EXPECT_EQ(record.color, expected[i].colour);
+    }
+    // The targets moved on after the pass.
+    EXPECT_EQ((QStringList{panel.Text1.text(), panel.Text4.text(), panel.Text7.text(), panel.Text2.text()}),
+              (QStringList{"240", "90", "-49", "200"}));
+
+    // A click in the screen window resumes with the targets moved on again,
+    // at the zoom as it stands.
+    zoomFactor = 0.25;
+    panel.Check3.setValue(1);
+    atNextYield(clickScreen);
+    clickScreen();
+    EXPECT_EQ(panel.Text1.text(), "200");
+    EXPECT_EQ(zoomFactor, 0.25);
 }
 
 } // namespace
