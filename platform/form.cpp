@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QMenuBar>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -35,8 +36,10 @@ Form::Form(const QString &name, const QString &caption, int clientWidth, int cli
 void Form::setBorderStyle(BorderStyle border)
 {
     const bool wasVisible = isVisible();
-    // New window flags make a new native window, which a window manager
-    // would place by its frame: the client area stays where it was.
+    // New flags make a new native window, which would be placed by its
+    // frame: a window that has been on the screen keeps its client area
+    // where it was.
+    const bool placed = testAttribute(Qt::WA_WState_Created);
     const QRect place = geometry();
     switch (border) {
     case BorderStyle::None:
@@ -58,22 +61,22 @@ void Form::setBorderStyle(BorderStyle border)
         m_client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         m_layout->setSizeConstraint(QLayout::SetDefaultConstraint);
     }
-    if (wasVisible) {
-        if (!isMaximized())
-            setGeometry(place);
+    if (placed)
+        setGeometry(place);
+    if (wasVisible)
         show();
-    }
 }
 
 void Form::setWindowState(WindowState state)
 {
+    if (state == m_windowState)
+        return;
+    m_windowState = state;
     if (state == WindowState::Maximized) {
         sizeToDesign();
-        if (!isMaximized())
-            m_normalGeometry = geometry();
-        QWidget::setWindowState(windowState() | Qt::WindowMaximized);
-    } else if (isMaximized()) {
-        QWidget::setWindowState(windowState() & ~Qt::WindowMaximized);
+        m_normalGeometry = geometry();
+        setGeometry(screen()->availableGeometry());
+    } else {
         setGeometry(m_normalGeometry);
     }
 }

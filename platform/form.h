@@ -28,8 +28,13 @@ public:
     void setCaption(const QString &caption) { setWindowTitle(caption); }
     QString caption() const { return windowTitle(); }
     void setBorderStyle(BorderStyle border);
-    // Maximised, and back to the size and place it had before.
+    // Maximised: the window fills the screen's free area, as the program's
+    // borderless windows use it; set by its geometry rather than asked of a
+    // window manager, which would answer in its own time and could leave a
+    // window switched quickly back and forth maximised or moved. Normal:
+    // back to the size and place it had before.
     void setWindowState(WindowState state);
+    WindowState windowState() const { return m_windowState; }
     // Shows the window; one that was hidden is waited for, handling events,
     // until the window system has put it on the screen (a quarter second at
     // most), so that it has the size it is shown with: a window manager
@@ -74,6 +79,7 @@ private:
     PictureBox *m_client;
     QMenuBar *m_menuBar = nullptr;
     QSize m_designClientSize;
+    WindowState m_windowState = WindowState::Normal;
     QRect m_normalGeometry;
     bool m_sized = false;
     bool m_unloading = false;

@@ -1,10 +1,5 @@
-#include "core/module1.h"
 #include "mainwindow/canvaswindow.h"
-#include "mainwindow/mainpanel.h"
-#include "platform/system.h"
-#include "testsupport.h"
-
-#include <gtest/gtest.h>
+#include "support/fixtures.h"
 
 namespace {
 

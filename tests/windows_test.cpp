@@ -1,20 +1,16 @@
 #include "animation/anistart.h"
-#include "core/module1.h"
-#include "generator/generatorpanel.h"
 #include "infowindows/aboutwindow.h"
 #include "infowindows/errorwindow.h"
 #include "infowindows/helpwindow.h"
-#include "mainwindow/mainpanel.h"
-#include "platform/system.h"
-#include "testsupport.h"
+#include "support/fixtures.h"
 
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
+
+using InfoWindows = ProgramTest;
 
 int topLevelWindowsNamed(const QString &name)
 {
@@ -24,9 +20,8 @@ int topLevelWindowsNamed(const QString &name)
     return count;
 }
 
-TEST(InfoWindows, HelpOpensOnceAndAboutClosesWithOk)
+TEST_F(InfoWindows, HelpOpensOnceAndAboutClosesWithOk)
 {
-    startProgram();
     Form1->vhelp.trigger();
     Form1->vhelp.trigger();
     DoEvents();
@@ -37,9 +32,8 @@ TEST(InfoWindows, HelpOpensOnceAndAboutClosesWithOk)
     EXPECT_FALSE(about1.isLoaded());
 }
 
-TEST(InfoWindows, ErrorWindowBeepsOncePerShowing)
+TEST_F(InfoWindows, ErrorWindowBeepsOncePerShowing)
 {
-    startProgram();
     ShowError("first");
     ShowError("second");
     EXPECT_EQ(beepCount(), 1);
@@ -66,9 +60,8 @@ TEST(InfoWindows, ErrorWindowBeepsOncePerShowing)
 // The design's rectangles were made for another font: every label draws its
 // whole caption, in a smaller size where it must, and every button's caption
 // fits the button.
-TEST(InfoWindows, EveryCaptionIsFullyVisibleAtItsDesignSize)
+TEST_F(InfoWindows, EveryCaptionIsFullyVisibleAtItsDesignSize)
 {
-    startProgram();
     Form1->vhelp.trigger();
     Form1->about.trigger();
     Form1->gen.trigger();

@@ -45,11 +45,11 @@ std::vector<SurfaceOp> SurfaceRecorder::on(const QString &surface) const
     return ops;
 }
 
-int SurfaceRecorder::canvasLineTos() const
+std::vector<SurfaceOp> SurfaceRecorder::on(const QString &surface, SurfaceOp::Kind kind) const
 {
-    return int(std::count_if(m_log.begin(), m_log.end(), [](const SurfaceOp &op) {
-        return op.surface == "canvas" && op.kind == SurfaceOp::LineTo;
-    }));
+    std::vector<SurfaceOp> ops = on(surface);
+    std::erase_if(ops, [&](const SurfaceOp &op) { return op.kind != kind; });
+    return ops;
 }
 
 std::vector<Color> SurfaceRecorder::canvasCurves() const

@@ -33,10 +33,10 @@ public:
     SurfaceRecorder();
     ~SurfaceRecorder();
 
-    // The operations received by the named surface ("canvas", "Picture1").
+    // The operations received by the named surface ("canvas", "Picture1"),
+    // or only those of one kind.
     std::vector<SurfaceOp> on(const QString &surface) const;
-    // How many lines from the current point the canvas received.
-    int canvasLineTos() const;
+    std::vector<SurfaceOp> on(const QString &surface, SurfaceOp::Kind kind) const;
     // The colours of the curves the canvas received, one per curve.
     std::vector<Color> canvasCurves() const;
     void clear() { m_log.clear(); }
