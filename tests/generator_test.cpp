@@ -1,46 +1,11 @@
-#include "animation/screenwindow.h"
-#include "core/module1.h"
-#include "generator/generatorpanel.h"
 #include "generator/gradient.h"
 #include "infowindows/errorwindow.h"
 #include "mainwindow/canvaswindow.h"
-#include "mainwindow/mainpanel.h"
-#include "platform/system.h"
-#include "testsupport.h"
-
-#include <QTest>
-#include <gtest/gtest.h>
+#include "support/fixtures.h"
 
 namespace {
 
-// Replaces the box's text by typing, as the user does.
-void type(TextBox &box, const QString &text)
-{
-    box.selectAll();
-    QTest::keyClick(&box, Qt::Key_Backspace);
-    QTest::keyClicks(&box, text);
-}
-
-void typeRow(const GeneratorPanel::Row &row, const QString &from, const QString &to, const QString &step)
-{
-    type(row.from, from);
-    type(row.to, to);
-    if (row.step.isEnabled())
-        type(row.step, step);
-}
-
-class Generator : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        startProgram();
-        Form1->gen.trigger();
-    }
-    GeneratorPanel &panel() { return *genbox; }
-    void clickGeneratorDraw() { QTest::mouseClick(&panel().Command1, Qt::LeftButton); }
-    void select(OptionButton &option) { QTest::mouseClick(&option, Qt::LeftButton); }
-};
+using Generator = GeneratorTest;
 
 TEST_F(Generator, DesignedRowsAppendFiftyOneCurvesAndReplayTheWholeList)
 {
@@ -52,17 +17,13 @@ TEST_F(Generator, DesignedRowsAppendFiftyOneCurvesAndReplayTheWholeList)
     // The primary cycle starts with the chip's design colour; each curve of
     // the family takes the colour after the chip's.
     std::vector<Color> colours{RGB(0, 0, 192), palette[1]};
-    for (int k = 0; k <= 50; ++k) {
+    for (int k = 0; k <= 50; ++k)
         colours.push_back(palette[(3 + k) % 8]);
-        EXPECT_EQ(drawings[2 + k].gearPosition, -100);
-        EXPECT_EQ(drawings[2 + k].statRadius, 500);
-    }
     EXPECT_EQ(Form1->chip0.backColor(), palette[(3 + 50) % 8]);
     // The canvas is cleared and shows the earlier drawings, then the family.
     EXPECT_EQ(recorder.on("canvas").front().kind, SurfaceOp::Clear);
     EXPECT_EQ(recorder.canvasCurves(), colours);
-    EXPECT_TRUE(Form1->saveas.isEnabled());
-    EXPECT_FALSE(screeen->isVisible());
+    EXPECT_TRUE(Form1->saveas.isEnabled() && !screeen->isVisible());
     EXPECT_EQ(frameDelay, 33);
     EXPECT_EQ(recorder.on("meter").back(), (SurfaceOp{"meter", SurfaceOp::Scale, 0, 0, 30, 1, 0}));
 }
@@ -131,18 +92,6 @@ INSTANTIATE_TEST_SUITE_P(
                       // 3.5 counts as 4: the fractions run up to 1.14.
                       SweepCase{"GearStepRoundsUp", 2, "-100", "100", "3.5", 58, 50}),
     [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(Generator, GeneratedAnglesTurnTheOtherWayAndStayWithinATurn)
-{
-    Form1->Text4.setText("30");
-    clickDraw();
-    typeRow(panel().rows()[1], "30", "30", "30");
-    clickGeneratorDraw();
-    EXPECT_EQ(drawings[1].startAngle, -drawings[0].startAngle);
-    typeRow(panel().rows()[1], "1e9", "1e9", "30");
-    clickGeneratorDraw();
-    EXPECT_EQ(drawings.at(drawCount - 1).startAngle, (280.0 / 180) * pi);
-}
 
 TEST_F(Generator, GencheckRefusesBadRowsAndTurnsWrongStepsRound)
 {
@@ -213,11 +162,14 @@ TEST_F(Generator, FamiliesThatCannotBeMadeChangeNothing)
     select(p.Option1);
     type(p.Text7, "40000");
     refused("gear positions must lie between -32768 and 32767");
-    // From equal to to: one curve, whatever the step.
+    // From equal to to: one curve, whatever the step; an angle far beyond a
+    // turn is kept within one.
     type(p.Text7, "-100");
     typeRow(p.rows()[0], "1e20", "1e20", "1");
+    typeRow(p.rows()[1], "1e9", "1e9", "30");
     clickGeneratorDraw();
     EXPECT_EQ(drawCount, 2);
+    EXPECT_EQ(drawings[1].startAngle, (280.0 / 180) * pi);
 }
 
 TEST_F(Generator, GradientMixesTheFiveBoxesInSinglePrecision)
@@ -288,15 +240,5 @@ TEST_F(Generator, CancelKeepsTheValuesAndClosingBringsBackTheDesign)
                                                                canvas->surface().backColor()}}));
 }
 
-TEST_F(Generator, AFrameRateThatIsNoRateKeepsTheLastOne)
-{
-    GeneratorPanel &p = panel();
-    for (const auto &[text, delay] : {std::pair{"45", 22.0}, {"abc", 22.0}, {"0", 22.0}, {"2", 500.0}, {"7", 142.0},
-                                      {"2.5", 400.0}, {"-4", -250.0}}) {
-        p.Text10.setText(text);
-        p.Text10_Change();
-        EXPECT_EQ(frameDelay, delay) << text;
-    }
-}
 
 } // namespace

@@ -1,27 +1,21 @@
 #include "core/curvetrace.h"
-#include "core/module1.h"
 #include "infowindows/errorwindow.h"
 #include "mainwindow/canvaswindow.h"
-#include "mainwindow/mainpanel.h"
-#include "platform/system.h"
-#include "testsupport.h"
+#include "support/fixtures.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
-#include <QTemporaryDir>
 #include <QXmlStreamReader>
-#include <QTest>
 #include <fcntl.h>
-#include <gtest/gtest.h>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <set>
 
 namespace {
 
 struct Polyline {
-    QString layer, stroke, fill, width;
+    QStringList attributes; // layer, stroke, fill, stroke-width
     QStringList points;
 };
 
@@ -37,7 +31,6 @@ struct SvgPicture {
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         QXmlStreamReader xml(&file);
-        const QString inkscape = "http://www.inkscape.org/namespaces/inkscape";
         QString layer;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement)
@@ -48,34 +41,19 @@ struct SvgPicture {
                 width = a.value("width").toString();
                 height = a.value("height").toString();
             } else if (xml.name() == u"g") {
-                EXPECT_EQ(a.value(inkscape, "groupmode"), u"layer");
-                layer = a.value(inkscape, "label").toString();
+                EXPECT_EQ(a.value("http://www.inkscape.org/namespaces/inkscape", "groupmode"), u"layer");
+                layer = a.value("http://www.inkscape.org/namespaces/inkscape", "label").toString();
             } else if (xml.name() == u"polyline") {
-                polylines.push_back({layer, a.value("stroke").toString(), a.value("fill").toString(),
-                                     a.value("stroke-width").toString(), a.value("points").toString().split(' ')});
+                polylines.push_back({{layer, a.value("stroke").toString(), a.value("fill").toString(),
+                                      a.value("stroke-width").toString()},
+                                     a.value("points").toString().split(' ')});
             }
         }
         EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     }
 };
 
-class Pictures : public ::testing::Test
-{
-protected:
-    void SetUp() override { startProgram(); }
-    void TearDown() override
-    {
-        CommonDialog::setSaveAnswer({});
-        CommonDialog::setChoiceAnswer({});
-        CommonDialog::setColorAnswer({});
-    }
-    QString path(const QString &name) const { return dir.filePath(name); }
-    void answerSave(const QString &name)
-    {
-        CommonDialog::setSaveAnswer([name](const QString &) { return name; });
-    }
-    QTemporaryDir dir;
-};
+using Pictures = ExportTest;
 
 TEST_F(Pictures, SvgHasALayerPerColourAndTheTracersPoints)
 {
@@ -88,10 +66,7 @@ TEST_F(Pictures, SvgHasALayerPerColourAndTheTracersPoints)
     Form1->HScroll1.setValue(-100);
     Form1->VScroll3.setValue(50);
     clickDraw();
-    answerSave(path("picture"));
-    Form1->exportsvg.trigger();
-    ASSERT_TRUE(QFileInfo::exists(path("picture.svg")));
-
+    exportAs(Form1->exportsvg, path("picture"));
     const SvgPicture svg(path("picture.svg"));
     ASSERT_EQ(svg.polylines.size(), 3u);
     const QRectF box(svg.viewBox.value(0).toDouble(), svg.viewBox.value(1).toDouble(), svg.viewBox.value(2).toDouble(),
@@ -101,29 +76,22 @@ TEST_F(Pictures, SvgHasALayerPerColourAndTheTracersPoints)
     const std::array<int, 3> drawing{0, 2, 1};
     const QStringList layers{"#0000c0", "#0000c0", "#ff0000"};
     for (std::size_t i = 0; i < 3; ++i) {
-        const Polyline &line = svg.polylines[i];
-        EXPECT_EQ((QStringList{line.layer, line.stroke, line.fill, line.width}),
-                  (QStringList{layers[i], layers[i], "none", "1.000"}));
+        EXPECT_EQ(svg.polylines[i].attributes, (QStringList{layers[i], layers[i], "none", "1.000"}));
         QStringList traced;
         const auto add = [&](double x, double y) {
             traced << QString(QString::number(x, 'f', 3) + "," + QString::number(y, 'f', 3)).replace("-0.000", "0.000");
             EXPECT_TRUE(box.contains(x, y));
         };
         TraceCurve(drawings[drawing[i]], add, add);
-        EXPECT_EQ(line.points, traced);
+        EXPECT_EQ(svg.polylines[i].points, traced);
     }
     EXPECT_EQ(svg.polylines[0].points.mid(0, 2), (QStringList{"500.000,0.000", "499.235,-6.269"}));
-    EXPECT_EQ(svg.width, QString::number(box.width() / 10, 'f', 3) + "mm");
-    EXPECT_EQ(svg.height, QString::number(box.height() / 10, 'f', 3) + "mm");
+    EXPECT_EQ((QStringList{svg.width, svg.height}), (QStringList(2, QString::number(box.width() / 10, 'f', 3) + "mm")));
 
-    // Written whole or not at all; a cancelled dialog writes nothing.
-    answerSave(path("missing/picture.svg"));
-    Form1->exportsvg.trigger();
-    EXPECT_EQ(errbox->Label1.caption(),
-              "could not save \"" + path("missing/picture.svg") + "\": No such file or directory");
-    CommonDialog::setSaveAnswer([](const QString &) { return std::nullopt; });
-    Form1->exportsvg.trigger();
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"picture.svg"});
+    // A drawing far out is written with every number whole.
+    drawings[1] = panelRecord(100, 40, 4.9999e8, 0, -100);
+    exportAs(Form1->exportsvg, path("far.svg"));
+    EXPECT_EQ(SvgPicture(path("far.svg")).polylines[1].points.front(), "999980300.000,0.000");
 }
 
 TEST_F(Pictures, PngIsDrawnAnewAtTheChosenSize)
@@ -134,13 +102,11 @@ TEST_F(Pictures, PngIsDrawnAnewAtTheChosenSize)
         offered = items;
         return 2; // four times the canvas
     });
-    answerSave(path("picture"));
-    Form1->exportpng.trigger();
+    exportAs(Form1->exportpng, path("picture"));
     EXPECT_EQ(offered.size(), 3);
     EXPECT_TRUE(offered[0].startsWith("419 × 400 pixels"));
     const QImage image(path("picture.png"));
     ASSERT_EQ(image.size(), QSize(1676, 1600));
-    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(838, 800), QColor(Qt::white)); // the middle of the curve is empty
     // The curve runs through its traced points in its colour, RGB(0, 0, 192),
     // a smooth hairline that covers some pixel near each point at least half:
@@ -167,9 +133,12 @@ TEST_F(Pictures, CopyPictureAndSmoothLines)
 {
     clickDraw();
     Form1->copypicture.trigger();
-    const QImage copied = QGuiApplication::clipboard()->image();
-    EXPECT_EQ(copied.size(), canvas->surface().image().size());
-    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), canvas->surface().image().convertToFormat(QImage::Format_RGB32));
+    const QImage shown = canvas->surface().image().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);
+    // A closed canvas is copied as a replay would draw it.
+    canvas.unload();
+    Form1->copypicture.trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);
 
     // Sharp lines have two colours; smooth ones shade their edges.
     const auto colours = [] {
@@ -180,12 +149,6 @@ TEST_F(Pictures, CopyPictureAndSmoothLines)
                 found.insert(image.pixel(x, y));
         return found.size();
     };
-    EXPECT_EQ(colours(), 2u);
-    // A closed canvas is copied as a replay would draw it.
-    const QImage shown = canvas->surface().image().convertToFormat(QImage::Format_RGB32);
-    canvas.unload();
-    Form1->copypicture.trigger();
-    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);
     Form1->smooth.trigger();
     EXPECT_EQ(Form1->smooth.caption(), "sharp lines");
     clickCanvas();
@@ -196,63 +159,73 @@ TEST_F(Pictures, CopyPictureAndSmoothLines)
     EXPECT_EQ(colours(), 2u);
 }
 
-// Failed exports name the system's reason and leave nothing behind; a
-// drawing too large for an SVG picture is refused by its number.
-TEST_F(Pictures, FailedExportsNameTheirReasonAndWriteNothing)
+// Every save and export that fails names the system's reason, writes
+// nothing and leaves what the name held as it was; a cancelled dialog
+// writes nothing either.
+TEST_F(Pictures, EveryFailingExportNamesItsReasonAndLosesNothing)
 {
-    clickDraw();
+    for (int i = 0; i < 50; ++i)
+        clickDraw();
     CommonDialog::setChoiceAnswer([](const QStringList &) { return 0; });
-    const auto failure = [&](MenuItem &item, const QString &name, const QString &reason) {
-        answerSave(name);
-        item.trigger();
-        EXPECT_EQ(errbox->Label1.caption(), "could not save \"" + name + "\": " + reason);
-    };
-    {
-        const FileSizeLimit fullDisk(1000);
-        failure(Form1->exportsvg, path("full.svg"), "File too large");
-        failure(Form1->exportpng, path("full.png"), "File too large");
+    QFile kept(path("kept.out"));
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly) && kept.write("kept") == 4);
+    kept.close();
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe")).constData(), 0600), 0);
+    const QString far = "drawing 51 is too large for an SVG picture";
+    for (MenuItem *item : {&Form1->saveas, &Form1->exportsvg, &Form1->exportpng}) {
+        const auto failure = [&](const QString &name, const QString &reason) {
+            item->setEnabled(true);
+            exportAs(*item, name);
+            EXPECT_EQ(errbox->Label1.caption(), "could not save \"" + name + "\": " + reason) << item->caption().toStdString();
+            EXPECT_TRUE(Form1->saveas.isEnabled());
+        };
+        failure(path("missing/a.out"), "No such file or directory");
+        failure(path("kept.out/a.out"), "Not a directory");
+        failure(path("pipe"), "No such device or address"); // nobody reads it
+        failure("/dev/full", "No space left on device");
+        {
+            const FileSizeLimit fullDisk(1000);
+            failure(path("kept.out"), "File too large");
+        }
+        if (item == &Form1->exportpng)
+            continue;
+        drawings[50] = panelRecord(100, 40, 1e70, 0, -100);
+        drawCount = 51;
+        failure(path("kept.out"), item == &Form1->saveas ? "a point lies outside the range of metafile coordinates" : far);
+        drawCount = 50;
+        CommonDialog::setSaveAnswer([](const QString &) { return std::nullopt; });
+        item->trigger();
     }
-    for (const double penPercent : {1e300, 1e70, 5e8}) {
-        drawings[1] = panelRecord(100, 40, penPercent, 0, -100);
-        drawCount = 2;
-        failure(Form1->exportsvg, path("far.svg"), "drawing 2 is too large for an SVG picture");
+    for (const double penPercent : {1e300, 5e8}) {
+        drawings[50] = panelRecord(100, 40, penPercent, 0, -100);
+        drawCount = 51;
+        exportAs(Form1->exportsvg, path("kept.out"));
+        EXPECT_EQ(errbox->Label1.caption(), "could not save \"" + path("kept.out") + "\": " + far);
     }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
-    // Far, but not too far: every number is written whole.
-    drawings[1] = panelRecord(100, 40, 4.9999e8, 0, -100);
-    answerSave(path("far.svg"));
-    Form1->exportsvg.trigger();
-    const SvgPicture svg(path("far.svg"));
-    ASSERT_EQ(svg.polylines.size(), 2u);
-    EXPECT_EQ(svg.polylines[1].points.front(), "999980300.000,0.000");
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "kept");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{"kept.out", "pipe"}));
+    EXPECT_FALSE(QFileInfo::exists("/dev/full.svg"));
 }
 
-// A pipe (to a plotter) or a device chosen by name is written as it is:
-// never replaced, no extension added, its failures named.
-TEST_F(Pictures, APipeOrADeviceIsWrittenInPlace)
+// A pipe (to a plotter) or a device chosen by name is written into as it
+// is, never replaced, and keeps its name without an extension added.
+TEST_F(Pictures, APipeIsWrittenInPlace)
 {
     clickDraw();
     for (const QString &name : {QString("plot.svg"), QString("plotter")}) {
         const QByteArray pipe = QFile::encodeName(path(name));
         ASSERT_EQ(mkfifo(pipe.constData(), 0600), 0);
         const int reader = ::open(pipe.constData(), O_RDONLY | O_NONBLOCK);
-        answerSave(path(name));
-        Form1->exportsvg.trigger();
+        exportAs(Form1->exportsvg, path(name));
         char start[5] = {};
         EXPECT_EQ(::read(reader, start, 5), 5);
         EXPECT_EQ(QByteArray(start, 5), "<?xml");
         ::close(reader);
-        EXPECT_FALSE(QFileInfo(path(name)).isFile());
     }
-    EXPECT_FALSE(QFileInfo::exists(path("plotter.svg")));
-    const auto failure = [&](const QString &name, const QString &reason) {
-        answerSave(name);
-        Form1->exportsvg.trigger();
-        EXPECT_EQ(errbox->Label1.caption(), "could not save \"" + name + "\": " + reason);
-    };
-    failure(path("plot.svg"), "No such device or address"); // nobody reads the pipe
-    failure("/dev/full", "No space left on device");
-    EXPECT_FALSE(QFileInfo::exists("/dev/full.svg"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), (QStringList{"plot.svg", "plotter"}));
+    EXPECT_FALSE(QFileInfo(path("plotter")).isFile());
 }
 
 } // namespace

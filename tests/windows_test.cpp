@@ -4,33 +4,12 @@
 #include "infowindows/helpwindow.h"
 #include "support/fixtures.h"
 
-#include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
 
 namespace {
 
 using InfoWindows = ProgramTest;
-
-int topLevelWindowsNamed(const QString &name)
-{
-    int count = 0;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        count += widget->objectName() == name && widget->isVisible();
-    return count;
-}
-
-TEST_F(InfoWindows, HelpOpensOnceAndAboutClosesWithOk)
-{
-    Form1->vhelp.trigger();
-    Form1->vhelp.trigger();
-    DoEvents();
-    EXPECT_EQ(topLevelWindowsNamed("help1"), 1);
-    Form1->about.trigger();
-    EXPECT_TRUE(about1->isVisible());
-    QTest::mouseClick(&about1->Command1, Qt::LeftButton);
-    EXPECT_FALSE(about1.isLoaded());
-}
 
 TEST_F(InfoWindows, ErrorWindowBeepsOncePerShowing)
 {

@@ -30,7 +30,8 @@ protected:
     }
 };
 
-class FilmTest : public ProgramTest
+// The generator panel opened, and the user's ways with it.
+class GeneratorTest : public ProgramTest
 {
 protected:
     void SetUp() override
@@ -38,6 +39,28 @@ protected:
         ProgramTest::SetUp();
         Form1->gen.trigger();
     }
+    static GeneratorPanel &panel() { return *genbox; }
+    static void clickGeneratorDraw() { QTest::mouseClick(&genbox->Command1, Qt::LeftButton); }
+    static void select(OptionButton &option) { QTest::mouseClick(&option, Qt::LeftButton); }
+    // Replaces the box's text by typing.
+    static void type(TextBox &box, const QString &text)
+    {
+        box.selectAll();
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QTest::keyClicks(&box, text);
+    }
+    static void typeRow(const GeneratorPanel::Row &row, const QString &from, const QString &to, const QString &step)
+    {
+        type(row.from, from);
+        type(row.to, to);
+        if (row.step.isEnabled())
+            type(row.step, step);
+    }
+};
+
+class FilmTest : public GeneratorTest
+{
+protected:
 
     // A film of start-up curves with "animate" checked.
     static void filmOf(int frames)
