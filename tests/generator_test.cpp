@@ -60,15 +60,8 @@ TEST_P(Sweep, StepsTheRowAndMovesTheOthersByTheIntervalCount)
     for (int k = 0; k < c.curves; ++k, s = s + std::stod(c.step)) {
         const DrawingRecord &record = drawings[k];
         const double fraction = k / c.n;
-        if (c.row == 0) {
-            EXPECT_EQ(record.penDistance, (s / 100) * 200);
-            EXPECT_EQ(record.startAngle, ((0 + fraction * (180 - 0)) / 180) * pi);
-        } else {
-            EXPECT_EQ(record.penDistance, ((0 + fraction * (100 - 0)) / 100) * 200);
-        }
-        if (c.row == 1) {
-            EXPECT_EQ(record.startAngle, (s / 180) * pi);
-        }
+        EXPECT_EQ(record.penDistance, ((c.row == 0 ? s : fraction * 100) / 100) * 200);
+        EXPECT_EQ(record.startAngle, ((c.row == 1 ? s : fraction * 180) / 180) * pi);
         // Halves round to the even neighbour: 98.5 is 98.
         EXPECT_EQ(record.gearPosition, std::nearbyint(c.row == 2 ? s : 98 + fraction));
     }
@@ -119,15 +112,12 @@ TEST_F(Generator, GencheckRefusesBadRowsAndTurnsWrongStepsRound)
         const char *from, *to, *step, *corrected;
     } angles[] = {{"60", "0", "30", "-30"}, {"0", "60", "-30", "30"}, {"45", "45", "-10", "-10"}, {"0", "60", "0", "0"}};
     for (const auto &angle : angles) {
-        p.Text4.setText(angle.from);
-        p.Text5.setText(angle.to);
-        p.Text6.setText(angle.step); // a row that is not stepped, corrected all the same
-        type(p.Text1, "10");
-        type(p.Text2, "0");
-        type(p.Text3, "+5.0");
+        typeRow(p.rows()[0], "10", "0", "+5.0");
+        // A row that is not stepped is corrected all the same.
+        for (const auto &[box, text] : {std::pair{&p.Text4, angle.from}, {&p.Text5, angle.to}, {&p.Text6, angle.step}})
+            box->setText(text);
         EXPECT_TRUE(p.gencheck());
-        EXPECT_EQ(p.Text6.text(), angle.corrected) << angle.from << " to " << angle.to;
-        EXPECT_EQ(p.Text3.text(), "-5");
+        EXPECT_EQ((QStringList{p.Text6.text(), p.Text3.text()}), (QStringList{angle.corrected, "-5"}));
     }
 }
 
@@ -172,7 +162,9 @@ TEST_F(Generator, FamiliesThatCannotBeMadeChangeNothing)
     EXPECT_EQ(drawings[1].startAngle, (280.0 / 180) * pi);
 }
 
-TEST_F(Generator, GradientMixesTheFiveBoxesInSinglePrecision)
+// The gradient mixes the five boxes in single precision; a family takes
+// the box colours, a chosen one included, while the chip moves on.
+TEST_F(Generator, GradientColoursAFamilyFromTheFiveBoxes)
 {
     const struct {
         float f;
@@ -185,25 +177,17 @@ TEST_F(Generator, GradientMixesTheFiveBoxesInSinglePrecision)
                  {1.14f, RGB(0, 0, 255)}};
     for (const auto &row : table)
         EXPECT_EQ(GeneratorGradient(row.f), row.expected) << row.f;
-}
 
-TEST_F(Generator, GradientFamilyTakesTheBoxColoursWhileTheChipMovesOn)
-{
-    GeneratorPanel &p = panel();
     const Color K = RGB(10, 20, 30);
     CommonDialog::setColorAnswer([&](Color) { return K; });
-    QTest::mouseClick(&p.Picture3, Qt::LeftButton);
-    CommonDialog::setColorAnswer({});
-    EXPECT_EQ(p.Picture3.backColor(), K);
-    EXPECT_EQ(p.Check2.value(), 1);
-    select(p.Option3);
-    typeRow(p.rows()[2], "-100", "100", "50");
+    QTest::mouseClick(&panel().Picture3, Qt::LeftButton);
+    EXPECT_EQ(panel().Check2.value(), 1);
+    select(panel().Option3);
+    typeRow(panel().rows()[2], "-100", "100", "50");
     clickGeneratorDraw();
-    ASSERT_EQ(drawCount, 5);
-    const std::vector<Color> colours{drawings[0].color, drawings[1].color, drawings[2].color, drawings[3].color,
-                                     drawings[4].color};
-    EXPECT_EQ(colours, (std::vector<Color>{RGB(255, 0, 0), RGB(255, 128, 0), K, RGB(0, 192, 0), RGB(0, 0, 192)}));
-    EXPECT_EQ(Form1->chip0.backColor(), palette[5]);
+    EXPECT_EQ((std::vector{drawCount, std::int16_t(paletteIndex)}), (std::vector<std::int16_t>{5, 5}));
+    EXPECT_EQ((std::vector{drawings[0].color, drawings[1].color, drawings[2].color, drawings[3].color, drawings[4].color}),
+              (std::vector<Color>{RGB(255, 0, 0), RGB(255, 128, 0), K, RGB(0, 192, 0), RGB(0, 0, 192)}));
 }
 
 TEST_F(Generator, CancelKeepsTheValuesAndClosingBringsBackTheDesign)
@@ -212,7 +196,7 @@ TEST_F(Generator, CancelKeepsTheValuesAndClosingBringsBackTheDesign)
     QTest::mouseClick(&panel().Command2, Qt::LeftButton);
     EXPECT_FALSE(genbox->isVisible());
     Form1->gen.trigger();
-    EXPECT_EQ(genbox->Text2.text(), "120");
+    EXPECT_TRUE(genbox->isVisible() && genbox->Text2.text() == "120");
 
     // Closed in the replay that its own "draw" started: the replay stops
     // after one curve, and the panel goes once its handler has returned.
@@ -221,21 +205,18 @@ TEST_F(Generator, CancelKeepsTheValuesAndClosingBringsBackTheDesign)
     atNextYield([] { genbox->close(); });
     clickGeneratorDraw();
     EXPECT_EQ(recorder.canvasCurves().size(), 1u);
-    EXPECT_FALSE(replaying);
-    EXPECT_TRUE(animStopped);
+    EXPECT_TRUE(!replaying && animStopped);
     DoEvents();
     fullScreen = true;
     Form1->gen.trigger();
-    EXPECT_EQ(genbox->Text2.text(), "250");
-    EXPECT_EQ((QStringList{genbox->Text7.text(), genbox->Text8.text()}), (QStringList{"-30", "-30"}));
-    EXPECT_FALSE(fullScreen);
-    EXPECT_EQ(penWidth, 1);
+    EXPECT_EQ((QStringList{genbox->Text2.text(), genbox->Text7.text(), genbox->Text8.text()}),
+              (QStringList{"250", "-30", "-30"}));
+    EXPECT_TRUE(!fullScreen && penWidth == 1);
 
     clickDraw();
     recorder.clear();
     QTest::mouseClick(&genbox->Command3, Qt::LeftButton);
-    EXPECT_EQ(drawCount, 0);
-    EXPECT_FALSE(Form1->saveas.isEnabled());
+    EXPECT_TRUE(drawCount == 0 && !Form1->saveas.isEnabled());
     EXPECT_EQ(recorder.on("canvas"), (std::vector<SurfaceOp>{{"canvas", SurfaceOp::Clear, 0, 0, 0, 0,
                                                                canvas->surface().backColor()}}));
 }

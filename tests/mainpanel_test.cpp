@@ -61,16 +61,13 @@ TEST_F(MainPanelTest, DrawFillsTheRecordFromTheBoxesAndTheSlider)
     panel.VScroll2.setValue(120);
     panel.VScroll3.setValue(250);
     panel.HScroll1.setValue(100);
-    const struct {
-        const char *typed;
-        double stored;
-    } angles[] = {{"1e9", 280}, {"1e17", 280}, {"-725", -5}, {"360", 360}, {"-360", -360}, {"359.5", 359.5}};
-    for (const auto &angle : angles) {
-        panel.Text4.setText(angle.typed);
+    for (const auto &[typed, stored] : {std::pair{"1e9", 280.0}, {"1e17", 280.0}, {"-725", -5.0}, {"360", 360.0},
+                                        {"-360", -360.0}, {"359.5", 359.5}}) {
+        panel.Text4.setText(typed);
         SurfaceRecorder recorder;
         clickDraw();
-        EXPECT_EQ(drawings.at(drawCount - 1).startAngle, (-angle.stored / 180) * pi) << angle.typed;
-        EXPECT_EQ(recorder.on("canvas", SurfaceOp::LineTo).size(), 24000u) << angle.typed;
+        EXPECT_EQ(drawings.at(drawCount - 1).startAngle, (-stored / 180) * pi) << typed;
+        EXPECT_EQ(recorder.on("canvas", SurfaceOp::LineTo).size(), 24000u) << typed;
     }
 }
 

@@ -17,14 +17,7 @@ void startProgram()
 
 DrawingRecord panelRecord(double stat, double rot, double penPercent, double degrees, int position)
 {
-    DrawingRecord record;
-    record.statRadius = stat * 5;
-    record.rotRadius = rot * 5;
-    record.penDistance = penPercent / 100 * record.rotRadius;
-    record.startAngle = (-degrees / 180) * pi;
-    record.color = RGB(0, 0, 192);
-    record.gearPosition = std::int16_t(position);
-    return record;
+    return {stat * 5, rot * 5, penPercent / 100 * (rot * 5), (-degrees / 180) * pi, RGB(0, 0, 192), std::int16_t(position)};
 }
 
 SurfaceRecorder::SurfaceRecorder()
@@ -54,16 +47,12 @@ std::vector<SurfaceOp> SurfaceRecorder::on(const QString &surface, SurfaceOp::Ki
 
 std::vector<Color> SurfaceRecorder::canvasCurves() const
 {
+    // A curve is a move to its start and the lines from there.
     std::vector<Color> colours;
-    bool started = false;
-    for (const SurfaceOp &op : on("canvas")) {
-        if (op.kind == SurfaceOp::MoveTo)
-            started = true;
-        else if (op.kind == SurfaceOp::LineTo && started) {
-            colours.push_back(op.color);
-            started = false;
-        }
-    }
+    const std::vector<SurfaceOp> ops = on("canvas");
+    for (std::size_t i = 1; i < ops.size(); ++i)
+        if (ops[i].kind == SurfaceOp::LineTo && ops[i - 1].kind == SurfaceOp::MoveTo)
+            colours.push_back(ops[i].color);
     return colours;
 }
 
