@@ -13,11 +13,6 @@ ScreenWindow::ScreenWindow() : Form("screeen", "screen", 6000, 6000, BorderStyle
     connect(this, &Form::keyPressed, this, &ScreenWindow::Form_KeyPress);
 }
 
-void ScreenWindow::onLoad()
-{
-    followFullScreen();
-}
-
 void ScreenWindow::followFullScreen()
 {
     if (m_full == fullScreen)

@@ -6,9 +6,9 @@
 // Frames are drawn straight onto the window, and each reaches the screen
 // before the wait that follows it; a minimised window draws none.
 //
-// Whenever the window is loaded or shown it takes the state fullScreen
-// says: borderless and maximised, or with its border at the size and place
-// it had before.
+// Whenever the window is shown it takes the state fullScreen says:
+// borderless and filling the screen, or with its border at the size and
+// place it had before.
 
 #include "platform/form.h"
 
@@ -26,7 +26,6 @@ public:
     void setVisible(bool visible) override;
 
 protected:
-    void onLoad() override;
     void onUnload() override;
 
 private:
