@@ -81,16 +81,17 @@ void playRandom()
         // A pass with no frames goes straight on to the next targets; if
         // every pass is empty (a step far larger than any change), the
         // film must still hear a click.
-        if (frames == 0) {
+        if (frames == 0)
             DoEvents();
-            if (LoopHandedOver() || !ScreenShown())
-                return;
-        }
         // The targets move on as soon as a pass is complete.
         frames = RandomizeAnimation();
         // Choosing the film of the drawing ends this one after its pass.
         if (genbox->Check1.value() == 1)
             animStopped = true;
+        // So does another long loop, or a window hidden or closed during the
+        // pass, even when the start dialog has armed the next film meanwhile.
+        if (LoopHandedOver() || !ScreenShown())
+            return;
     }
 }
 
