@@ -69,14 +69,14 @@ INSTANTIATE_TEST_SUITE_P(
                       // the first sample 31 units down.
                       CurveCase{"RimCentredTurnsAgainstTheCentre", 100, 40, 100, 0, 0, 400, 700, 0, 699.137f, 0.0136f},
                       CurveCase{"NinetyDegreesIsStraightAbove", 100, 40, 100, 90, -100, 400, 0, -500, -6.269f, -499.235f},
-                      CurveCase{"HalfSizeGear", 100, 50, 50, 0, -100, 200},
-                      CurveCase{"CircleOfSmallGear", 120, 10, 0, 0, 100, 960},
-                      CurveCase{"NearlyEqualGears", 120, 119, 100, 0, -100, 23800},
-                      CurveCase{"LongestSliderCurve", 119, 120, 50, 0, -100, 24000},
-                      CurveCase{"CentreAndPenAtOrigin", 100, 100, 0, 0, -100, 1},
-                      CurveCase{"CuspAtP0", 10, 40, 100, 0, 0, 1},
-                      CurveCase{"PassesP0BeforeClosing", 10, 40, 25, 0, -50, 160},
-                      CurveCase{"ToAndFroOnALine", 10, 10, 50, 0, -50, 1}),
+                      CurveCase{"HalfSizeGear", 100, 50, 50, 0, -100, 200, 0, 0, 0, 0},
+                      CurveCase{"CircleOfSmallGear", 120, 10, 0, 0, 100, 960, 0, 0, 0, 0},
+                      CurveCase{"NearlyEqualGears", 120, 119, 100, 0, -100, 23800, 0, 0, 0, 0},
+                      CurveCase{"LongestSliderCurve", 119, 120, 50, 0, -100, 24000, 0, 0, 0, 0},
+                      CurveCase{"CentreAndPenAtOrigin", 100, 100, 0, 0, -100, 1, 0, 0, 0, 0},
+                      CurveCase{"CuspAtP0", 10, 40, 100, 0, 0, 1, 0, 0, 0, 0},
+                      CurveCase{"PassesP0BeforeClosing", 10, 40, 25, 0, -50, 160, 0, 0, 0, 0},
+                      CurveCase{"ToAndFroOnALine", 10, 10, 50, 0, -50, 1, 0, 0, 0, 0}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // Curves that draw nothing leave no mark; slots out of bounds and records
