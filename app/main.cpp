@@ -1,14 +1,29 @@
+#include "commandline.h"
 #include "core/module1.h"
+#include "mainwindow/drawingfiles.h"
 #include "mainwindow/mainpanel.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    if (!NeedsDisplay(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QApplication::setApplicationName("rondel");
+    QApplication::setApplicationVersion(RONDEL_VERSION);
+    int status = 0;
+    const std::optional<CommandLine> line = ParseCommandLine(QApplication::arguments(), status);
+    if (!line)
+        return status;
+    if (!line->exportTo.isEmpty())
+        return RunExport(*line);
+
     // The program ends when the main panel unloads, not when the last
     // window happens to close.
     app.setQuitOnLastWindowClosed(false);
     Form1->show();
+    if (!line->file.isEmpty())
+        OpenDrawingFile(line->file);
     return app.exec();
 }

@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: %s icon.svg\n", argv[0]);
         return 2;
     }
-    pi = 3.141592654;
+    pi = ProgramPi;
     DrawingRecord flower;
     flower.statRadius = 500;
     flower.rotRadius = 200;

@@ -51,6 +51,8 @@ extern std::array<Color, 8> palette;
 extern std::int16_t paletteIndex;
 extern double zoomFactor;
 extern double pi;
+// The value the main panel's load gives pi.
+inline constexpr double ProgramPi = 3.141592654;
 extern bool replaying;
 extern bool animStopped;
 extern std::int16_t penWidth;
@@ -94,7 +96,10 @@ void DrawCurve(std::int16_t index);
 // The same on any surface, in its user coordinates, showing nothing.
 void TraceCurveOn(Surface &surface, const DrawingRecord &record);
 // Clears the canvas and traces the drawing list again, yielding after each
-// curve until it ends or replaying is cleared.
+// curve until it ends or replaying is cleared, or starts the animation
+// chosen on the generator panel.
 void Replay();
+// The same on the canvas, whatever animation is chosen.
+void ReplayDrawingList();
 // A click on the canvas starts a replay, or stops the running one.
 void canvas_Click();

@@ -27,6 +27,12 @@ void replayList()
     }
     replaying = false;
 }
+
+void startReplay()
+{
+    replaying = true;
+    RunLongLoop(LongLoop::Replay, &replayList);
+}
 } // namespace
 
 void Replay()
@@ -45,8 +51,13 @@ void Replay()
         anistart->show();
         return;
     }
-    replaying = true;
-    RunLongLoop(LongLoop::Replay, &replayList);
+    startReplay();
+}
+
+void ReplayDrawingList()
+{
+    canvas->surface().clear();
+    startReplay();
 }
 
 void canvas_Click()

@@ -27,18 +27,24 @@ void saveas_Click()
 
 void SaveMetafile()
 {
-    metafile.emplace(metafileName);
-    WriteMetafileCurves();
-    const bool saved = metafile->close();
-    const QString reason = metafile->errorString();
-    metafile.reset();
+    QString reason;
     // A failed save leaves any earlier file of that name as it was, and
     // Save as enabled, so that nothing is lost.
-    if (!saved) {
+    if (!RecordMetafile(metafileName, reason)) {
         ShowSaveFailure(metafileName, reason);
         return;
     }
     Form1->saveas.setEnabled(false);
+}
+
+bool RecordMetafile(const QString &fileName, QString &reason)
+{
+    metafile.emplace(fileName);
+    WriteMetafileCurves();
+    const bool saved = metafile->close();
+    reason = metafile->errorString();
+    metafile.reset();
+    return saved;
 }
 
 void WriteMetafileCurves()

@@ -9,20 +9,21 @@ std::span<const DrawingRecord> DrawingsSinceClear()
     return std::span<const DrawingRecord>(drawings.data(), std::size_t(drawCount));
 }
 
-void ExportPicture(CommonDialog &dialog, const QString &filter, const QString &extension,
+bool ExportPicture(CommonDialog &dialog, const QString &filter, const QString &extension,
                    const std::function<bool(SaveFile &file, QString &reason)> &write)
 {
     dialog.setFilter(filter);
     dialog.setDefaultExtension(extension);
     if (!dialog.showSave())
-        return;
+        return false;
     const QString name = dialog.fileName();
     SaveFile file(name);
     QString reason;
     if (file.open() && write(file, reason) && file.commit())
-        return;
+        return true;
     file.cancel();
     ShowSaveFailure(name, reason.isEmpty() ? file.errorString() : reason);
+    return false;
 }
 
 void ShowSaveFailure(const QString &fileName, const QString &reason)

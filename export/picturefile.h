@@ -19,8 +19,8 @@ std::span<const DrawingRecord> DrawingsSinceClear();
 // Asks for a file name with the dialog (the filter, and the extension
 // added when none is typed), then writes the file with write, which returns
 // false when it fails, with a reason unless the file names one. Cancel
-// writes nothing.
-void ExportPicture(CommonDialog &dialog, const QString &filter, const QString &extension,
+// writes nothing. True when the file was written.
+bool ExportPicture(CommonDialog &dialog, const QString &filter, const QString &extension,
                    const std::function<bool(SaveFile &file, QString &reason)> &write);
 
 // "could not save "<file>": <reason>" in the error window.

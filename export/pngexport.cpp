@@ -16,10 +16,9 @@ namespace {
 // Large enough for a poster, small enough to stay within memory.
 constexpr int LargestSide = 8192;
 
-// The canvas's size times the factor, shrunk to the largest side.
-QSize pictureSize(QSize canvasSize, int factor)
+// The size asked for, shrunk to the largest side.
+QSize pictureSize(QSize size)
 {
-    const QSize size = canvasSize * factor;
     return size.width() > LargestSide || size.height() > LargestSide
                ? size.scaled(LargestSide, LargestSide, Qt::KeepAspectRatio)
                : size;
@@ -32,7 +31,7 @@ void exportpng_Click()
     const int factors[] = {1, 2, 4};
     QStringList items;
     for (const int factor : factors) {
-        const QSize size = pictureSize(canvasSize, factor);
+        const QSize size = pictureSize(canvasSize * factor);
         items << QString("%1 × %2 pixels (%3)")
                      .arg(size.width())
                      .arg(size.height())
@@ -44,20 +43,24 @@ void exportpng_Click()
     const int factor = factors[*chosen];
     ExportPicture(Form1->pngDialog, "PNG pictures (*.png)|*.png|all files (*.*)|*.*", "png",
                   [&](SaveFile &file, QString &reason) {
-                      // Encoded in memory, so that the file's own writes name a
-                      // failure. Hairlines, as on the canvas: a larger picture
-                      // shows finer lines, and wider smooth lines would take ten
-                      // times as long.
-                      QByteArray png;
-                      QBuffer buffer(&png);
-                      buffer.open(QIODevice::WriteOnly);
-                      QImageWriter writer(&buffer, "png");
-                      if (!writer.write(PngPicture(DrawingsSinceClear(), pictureSize(canvasSize, factor), zoomFactor, 1))) {
-                          reason = writer.errorString();
-                          return false;
-                      }
-                      return file.write(png.constData(), png.size());
+                      return WritePngPicture(file, DrawingsSinceClear(), canvasSize * factor, zoomFactor, reason);
                   });
+}
+
+bool WritePngPicture(SaveFile &file, std::span<const DrawingRecord> records, QSize size, double zoom, QString &reason)
+{
+    // Encoded in memory, so that the file's own writes name a failure.
+    // Hairlines, as on the canvas: a larger picture shows finer lines, and
+    // wider smooth lines would take ten times as long.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(PngPicture(records, pictureSize(size), zoom, 1))) {
+        reason = writer.errorString();
+        return false;
+    }
+    return file.write(png.constData(), png.size());
 }
 
 QImage PngPicture(std::span<const DrawingRecord> records, QSize size, double zoom, double lineWidth)

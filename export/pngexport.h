@@ -9,8 +9,14 @@
 #include <QImage>
 #include <span>
 
+class SaveFile;
+
 // The Click of the main panel's exportpng item.
 void exportpng_Click();
+
+// The records drawn at the size (shrunk to fit 8192 pixels a side) and
+// zoom, encoded as PNG into the file; false with the reason.
+bool WritePngPicture(SaveFile &file, std::span<const DrawingRecord> records, QSize size, double zoom, QString &reason);
 
 // The records drawn into an image of the given size, which shows the
 // canvas's square of user units at the given zoom, with lines lineWidth

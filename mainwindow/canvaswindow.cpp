@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-CanvasWindow::CanvasWindow() : Form("canvas", "canvas", 6285, 6000, BorderStyle::Sizable)
+CanvasWindow::CanvasWindow() : Form("canvas", "canvas", CanvasWidth, CanvasHeight, BorderStyle::Sizable)
 {
     moveTo(4725, 420);
     setBackColor(systemWindowColor());

@@ -8,6 +8,10 @@
 
 #include "platform/form.h"
 
+// The client area as designed, in twips.
+inline constexpr int CanvasWidth = 6285;
+inline constexpr int CanvasHeight = 6000;
+
 class CanvasWindow : public Form
 {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "mainpanel.h"
 
+#include "drawingfiles.h"
 #include "export/metafileexport.h"
 #include "export/pngexport.h"
 #include "export/svgexport.h"
@@ -98,7 +99,8 @@ void MainPanel::setDesignValues()
 
 void MainPanel::buildMenus()
 {
-    addMenu(*this, "&File", {&saveas, &exportsvg, &exportpng, &exit});
+    addMenu(*this, "&File",
+            {&opendrawing, openrecent.menuAction(), &reopen, &savedrawing, &saveas, &exportsvg, &exportpng, &exit});
     addMenu(*this, "Edit", {&randomize, &prims, &gen, &copypicture});
     addMenu(*this, "View", {&zi, &zo, &smooth});
     addMenu(*this, "Help", {&vhelp, &about});
@@ -121,6 +123,11 @@ void MainPanel::connectEvents()
     connect(&copypicture, &MenuItem::clicked, this, &MainPanel::copypicture_Click);
     connect(&smooth, &MenuItem::clicked, this, &MainPanel::smooth_Click);
     connect(&exit, &MenuItem::clicked, this, &MainPanel::exit_Click);
+    connect(&opendrawing, &MenuItem::clicked, this, &MainPanel::opendrawing_Click);
+    connect(&openrecent, &ListMenu::opening, this, &MainPanel::openrecent_Opening);
+    connect(&openrecent, &ListMenu::chosen, this, &OpenDrawingFile);
+    connect(&reopen, &MenuItem::clicked, this, &MainPanel::reopen_Click);
+    connect(&savedrawing, &MenuItem::clicked, this, &MainPanel::savedrawing_Click);
     connect(&randomize, &MenuItem::clicked, this, &MainPanel::randomize_Click);
     connect(&prims, &MenuItem::clicked, this, &MainPanel::prims_Click);
     connect(&gen, &MenuItem::clicked, this, &MainPanel::gen_Click);

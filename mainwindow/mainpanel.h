@@ -48,7 +48,12 @@ public:
     CommonDialog CommonDialog1{*this};
     CommonDialog svgDialog{*this};
     CommonDialog pngDialog{*this};
+    CommonDialog drawingDialog{*this};
 
+    MenuItem opendrawing{*this, "&Open drawing…", QKeySequence(Qt::CTRL | Qt::Key_O)};
+    ListMenu openrecent{*this, "Open &recent"};
+    MenuItem reopen{*this, "Reopen &last session"};
+    MenuItem savedrawing{*this, "Save &drawing as…", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S)};
     MenuItem saveas{*this, "&Save as  (.wmf)", QKeySequence(Qt::CTRL | Qt::Key_S)};
     MenuItem exportsvg{*this, "Export as S&VG…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)};
     MenuItem exportpng{*this, "Export as P&NG…"};
@@ -93,4 +98,10 @@ private:
     void chip0_Click();
     void copypicture_Click();
     void smooth_Click();
+
+    // Rondel's own drawing files.
+    void opendrawing_Click();
+    void openrecent_Opening();
+    void savedrawing_Click();
+    void reopen_Click();
 };

@@ -3,6 +3,7 @@
 #include "canvaswindow.h"
 #include "core/module1.h"
 #include "drawingcolors.h"
+#include "drawingfiles.h"
 #include "animation/anistart.h"
 #include "animation/screenwindow.h"
 #include "generator/generatorpanel.h"
@@ -18,7 +19,7 @@ void MainPanel::onLoad()
     saveas.setEnabled(false);
     zoomFactor = 0.25;
     canvas->show();
-    pi = 3.141592654;
+    pi = ProgramPi;
     animStopped = true;
     replaying = false;
     randomize.setEnabled(true);
@@ -33,6 +34,7 @@ void MainPanel::onLoad()
 
 void MainPanel::onUnload()
 {
+    KeepLastSession();
     canvas.unload();
     screeen.unload();
     about1.unload();

@@ -11,6 +11,7 @@
 namespace {
 CommonDialog::ColorAnswer colorAnswer;
 CommonDialog::SaveAnswer saveAnswer;
+CommonDialog::OpenAnswer openAnswer;
 CommonDialog::ChoiceAnswer choiceAnswer;
 
 // "meta files (*.wmf)|*.wmf|all files (*.*)|*.*" becomes Qt's
@@ -36,6 +37,11 @@ void CommonDialog::setColorAnswer(ColorAnswer answer)
 void CommonDialog::setSaveAnswer(SaveAnswer answer)
 {
     saveAnswer = std::move(answer);
+}
+
+void CommonDialog::setOpenAnswer(OpenAnswer answer)
+{
+    openAnswer = std::move(answer);
 }
 
 void CommonDialog::setChoiceAnswer(ChoiceAnswer answer)
@@ -75,6 +81,21 @@ bool CommonDialog::showSave()
     if (chosen && !m_extension.isEmpty() && QFileInfo(*chosen).suffix().isEmpty() &&
         !SaveFile::holdsNoRegularFile(*chosen))
         chosen = *chosen + "." + m_extension;
+    if (chosen)
+        m_fileName = *chosen;
+    return chosen.has_value();
+}
+
+bool CommonDialog::showOpen()
+{
+    std::optional<QString> chosen;
+    if (openAnswer) {
+        chosen = openAnswer(m_filter);
+    } else {
+        const QString picked = QFileDialog::getOpenFileName(&m_owner, QString(), m_fileName, toQtFilter(m_filter));
+        if (!picked.isEmpty())
+            chosen = picked;
+    }
     if (chosen)
         m_fileName = *chosen;
     return chosen.has_value();

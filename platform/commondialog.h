@@ -29,6 +29,7 @@ public:
     // or file name as it was.
     bool showColor();
     bool showSave();
+    bool showOpen();
     // Modal: the index of the item chosen, or nothing.
     std::optional<int> showChoice(const QString &title, const QString &label, const QStringList &items);
 
@@ -36,9 +37,11 @@ public:
     // means Cancel.
     using ColorAnswer = std::function<std::optional<Color>(Color shown)>;
     using SaveAnswer = std::function<std::optional<QString>(const QString &filter)>;
+    using OpenAnswer = SaveAnswer;
     using ChoiceAnswer = std::function<std::optional<int>(const QStringList &items)>;
     static void setColorAnswer(ColorAnswer answer);
     static void setSaveAnswer(SaveAnswer answer);
+    static void setOpenAnswer(OpenAnswer answer);
     static void setChoiceAnswer(ChoiceAnswer answer);
 
 private:

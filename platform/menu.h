@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <QMenu>
 #include <initializer_list>
 
 class Form;
@@ -23,5 +24,21 @@ signals:
     void clicked();
 };
 
-// Adds a menu with the given items to the window's menu bar.
-void addMenu(Form &window, const QString &caption, std::initializer_list<MenuItem *> items);
+// A submenu of texts, made afresh each time it opens; choosing one gives
+// its text.
+class ListMenu : public QMenu
+{
+    Q_OBJECT
+public:
+    ListMenu(Form &window, const QString &caption);
+
+    void setItems(const QStringList &texts);
+
+signals:
+    void opening();
+    void chosen(const QString &text);
+};
+
+// Adds a menu with the given items (menu items and submenus' actions) to
+// the window's menu bar.
+void addMenu(Form &window, const QString &caption, std::initializer_list<QAction *> items);

@@ -1,0 +1,117 @@
+#include "commandline.h"
+
+#include "export/exportdrawing.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace {
+// The options, declared once.
+struct Options {
+    QCommandLineParser parser;
+    QCommandLineOption help = parser.addHelpOption();
+    QCommandLineOption version = parser.addVersionOption();
+    QCommandLineOption exportTo{"export", "Writes FILE's drawings as OUT (.wmf, .svg or .png) and ends.", "OUT"};
+    QCommandLineOption scale{"scale", "Makes a PNG picture N = 1, 2 or 4 times the canvas's size.", "N", "1"};
+
+    Options()
+    {
+        parser.setApplicationDescription("Draws gear curves, families of them and their animations.");
+        parser.addOption(exportTo);
+        parser.addOption(scale);
+        parser.addPositionalArgument("FILE", "A Rondel drawing (.rondel) to open, or to export.", "[FILE]");
+    }
+};
+
+void printError(const QString &message)
+{
+    std::fprintf(stderr, "rondel: %s\n", qPrintable(message));
+}
+
+enum class Outcome { Run, Help, Version, UsageError };
+
+struct Parsed {
+    Outcome outcome = Outcome::Run;
+    CommandLine line;
+    QString error;
+};
+
+Parsed parse(Options &options, const QStringList &arguments)
+{
+    QCommandLineParser &parser = options.parser;
+    const auto usageError = [](const QString &message) { return Parsed{Outcome::UsageError, {}, message}; };
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(options.help))
+        return {Outcome::Help, {}, {}};
+    if (parser.isSet(options.version))
+        return {Outcome::Version, {}, {}};
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        return usageError("only one FILE can be given");
+    CommandLine line;
+    line.file = files.value(0);
+    line.exportTo = parser.value(options.exportTo);
+    const QString scale = parser.value(options.scale);
+    if (scale != "1" && scale != "2" && scale != "4")
+        return usageError("--scale must be 1, 2 or 4");
+    line.scale = scale.toInt();
+    if (!parser.isSet(options.exportTo))
+        return parser.isSet(options.scale) ? usageError("--scale goes with --export") : Parsed{Outcome::Run, line, {}};
+    if (line.file.isEmpty())
+        return usageError("--export needs the FILE to export");
+    if (!IsPictureName(line.exportTo))
+        return usageError("--export writes .wmf, .svg or .png files");
+    if (parser.isSet(options.scale) && !line.exportTo.endsWith(".png", Qt::CaseInsensitive))
+        return usageError("--scale goes with a .png picture");
+    return {Outcome::Run, line, {}};
+}
+} // namespace
+
+bool NeedsDisplay(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    Options options;
+    const Parsed parsed = parse(options, arguments);
+    return parsed.outcome == Outcome::Run && parsed.line.exportTo.isEmpty();
+}
+
+std::optional<CommandLine> ParseCommandLine(const QStringList &arguments, int &status)
+{
+    Options options;
+    const Parsed parsed = parse(options, arguments);
+    status = 0;
+    switch (parsed.outcome) {
+    case Outcome::Run:
+        return parsed.line;
+    case Outcome::Help:
+        std::printf("%s", qPrintable(options.parser.helpText()));
+        break;
+    case Outcome::Version:
+        std::printf("rondel %s\n", qPrintable(QCoreApplication::applicationVersion()));
+        break;
+    case Outcome::UsageError:
+        printError(parsed.error + "\nTry 'rondel --help' for more.");
+        status = 2;
+        break;
+    }
+    return std::nullopt;
+}
+
+int RunExport(const CommandLine &line)
+{
+    QString reason;
+    const std::optional<Drawing> drawing = ReadDrawingFile(line.file, reason);
+    if (!drawing) {
+        printError(QString("could not open \"%1\": %2").arg(line.file, reason));
+        return 1;
+    }
+    if (!ExportDrawing(line.exportTo, *drawing, line.scale, reason)) {
+        printError(QString("could not save \"%1\": %2").arg(line.exportTo, reason));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+// Rondel's command line:
+//   rondel [FILE]                       starts, then opens FILE
+//   rondel --export OUT FILE [--scale N] writes FILE's drawings as OUT and ends
+// --help and --version print and end. Usage errors end with status 2.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct CommandLine {
+    QString file;
+    QString exportTo;
+    int scale = 1;
+};
+
+// False when the arguments ask only for text (help, the version, a usage
+// error) or for an export, which need no display and show no window; read
+// before the application object is made.
+bool NeedsDisplay(int argc, char *argv[]);
+
+// The command line, or nothing after --help or --version have been printed
+// or a usage error has been reported; status is then the exit status.
+std::optional<CommandLine> ParseCommandLine(const QStringList &arguments, int &status);
+
+// Runs an export: 0 when OUT was written, 1 with a one-line message on
+// standard error when FILE was refused or OUT could not be written.
+int RunExport(const CommandLine &line);

@@ -1,0 +1,49 @@
+#include "exportdrawing.h"
+
+#include "mainwindow/canvaswindow.h"
+#include "metafileexport.h"
+#include "platform/savefile.h"
+#include "platform/twips.h"
+#include "pngexport.h"
+#include "svgexport.h"
+
+#include <QFileInfo>
+
+namespace {
+QString extensionOf(const QString &fileName)
+{
+    return QFileInfo(fileName).suffix().toLower();
+}
+} // namespace
+
+bool IsPictureName(const QString &fileName)
+{
+    return QStringList{"wmf", "svg", "png"}.contains(extensionOf(fileName));
+}
+
+bool ExportDrawing(const QString &fileName, const Drawing &drawing, int scale, QString &reason)
+{
+    // The program's state as the main panel's load leaves it, with the
+    // drawing's list in place of the empty one.
+    pi = ProgramPi;
+    const std::size_t count = std::min(drawing.records.size(), std::size_t(DrawingSlots));
+    std::copy_n(drawing.records.begin(), count, drawings.begin());
+    drawCount = std::int16_t(count);
+    const std::span<const DrawingRecord> records(drawings.data(), count);
+    if (extensionOf(fileName) == "wmf")
+        return RecordMetafile(fileName, reason);
+
+    SaveFile file(fileName);
+    bool written = file.open();
+    if (written && extensionOf(fileName) == "svg")
+        written = WriteSvgPicture(file, records, 1, reason);
+    else if (written)
+        written = WritePngPicture(file, records, QSize(twipsToPixels(CanvasWidth), twipsToPixels(CanvasHeight)) * scale,
+                                  drawing.zoom.value_or(0.25), reason);
+    if (written && file.commit())
+        return true;
+    file.cancel();
+    if (reason.isEmpty())
+        reason = file.errorString();
+    return false;
+}

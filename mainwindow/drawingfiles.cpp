@@ -1,0 +1,94 @@
+#include "drawingfiles.h"
+
+#include "canvaswindow.h"
+#include "infowindows/errorwindow.h"
+#include "mainpanel.h"
+#include "setuppreview.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+constexpr int RecentFiles = 8;
+const QString RecentKey = "recentDrawingFiles";
+
+QSettings settings()
+{
+    return QSettings("rondel");
+}
+} // namespace
+
+Drawing CurrentDrawing()
+{
+    Drawing drawing;
+    drawing.records.assign(drawings.begin(), drawings.begin() + drawCount);
+    // The enabled colour item offers the mode that is not active.
+    drawing.colorMode = Form1->randomize.isEnabled() ? ColorMode::Primary : ColorMode::Random;
+    drawing.nextColor = Form1->chip0.backColor();
+    drawing.zoom = zoomFactor;
+    return drawing;
+}
+
+void ShowDrawing(const Drawing &drawing)
+{
+    const std::size_t count = std::min(drawing.records.size(), std::size_t(DrawingSlots));
+    std::copy_n(drawing.records.begin(), count, drawings.begin());
+    drawCount = std::int16_t(count);
+    MainPanel &panel = *Form1;
+    panel.saveas.setEnabled(drawCount > 0);
+    if (drawing.colorMode) {
+        panel.randomize.setEnabled(*drawing.colorMode == ColorMode::Primary);
+        panel.prims.setEnabled(*drawing.colorMode == ColorMode::Random);
+    }
+    if (drawing.nextColor)
+        panel.chip0.setBackColor(*drawing.nextColor);
+    if (drawing.zoom) {
+        zoomFactor = *drawing.zoom;
+        ScaleCanvas();
+    }
+    DrawSetup();
+    ReplayDrawingList();
+}
+
+bool OpenDrawingFile(const QString &fileName)
+{
+    QString reason;
+    const std::optional<Drawing> drawing = ReadDrawingFile(fileName, reason);
+    if (!drawing) {
+        ShowError(QString("could not open \"%1\": %2").arg(fileName, reason));
+        return false;
+    }
+    RememberDrawingFile(fileName);
+    ShowDrawing(*drawing);
+    return true;
+}
+
+QStringList RecentDrawingFiles()
+{
+    QStringList files = settings().value(RecentKey).toStringList();
+    files.removeIf([](const QString &file) { return !QFileInfo(file).isFile(); });
+    return files.mid(0, RecentFiles);
+}
+
+void RememberDrawingFile(const QString &fileName)
+{
+    QStringList files = RecentDrawingFiles();
+    const QString path = QFileInfo(fileName).absoluteFilePath();
+    files.removeAll(path);
+    files.prepend(path);
+    settings().setValue(RecentKey, files.mid(0, RecentFiles));
+}
+
+QString LastSessionFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/last-session.rondel";
+}
+
+void KeepLastSession()
+{
+    QDir().mkpath(QFileInfo(LastSessionFile()).path());
+    QString reason;
+    WriteDrawingFile(LastSessionFile(), CurrentDrawing(), reason);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+// Rondel's own drawing files in the program: the drawing list since the
+// last clear, with the colour mode, the next colour and the zoom, opened
+// and saved; the files opened or saved lately; and the last session, kept
+// when the program ends.
+
+#include "document/drawingfile.h"
+
+#include <QStringList>
+
+// The drawing as the program holds it now.
+Drawing CurrentDrawing();
+
+// Replaces the drawing list with the drawing's, takes its colour mode, next
+// colour and zoom, and replays the list on the canvas. The list is claimed
+// whole before anything can yield; a running replay or film is handed over.
+void ShowDrawing(const Drawing &drawing);
+
+// Reads the file and shows its drawing, or says in the error window why it
+// cannot; true when it was shown.
+bool OpenDrawingFile(const QString &fileName);
+
+// The files opened or saved lately, newest first, those that are gone left
+// out; at most eight.
+QStringList RecentDrawingFiles();
+void RememberDrawingFile(const QString &fileName);
+
+// Where the drawing is kept when the program ends.
+QString LastSessionFile();
+// Keeps the drawing there; a failure is ignored, as the program is ending.
+void KeepLastSession();

@@ -1,0 +1,43 @@
+// The main panel's File commands for Rondel's own drawing files.
+
+#include "mainpanel.h"
+
+#include "drawingfiles.h"
+#include "export/picturefile.h"
+#include "infowindows/errorwindow.h"
+#include "platform/savefile.h"
+
+namespace {
+const QString DrawingFilter = "Rondel drawings (*.rondel)|*.rondel|all files (*.*)|*.*";
+} // namespace
+
+void MainPanel::opendrawing_Click()
+{
+    drawingDialog.setFilter(DrawingFilter);
+    if (drawingDialog.showOpen())
+        OpenDrawingFile(drawingDialog.fileName());
+}
+
+void MainPanel::openrecent_Opening()
+{
+    openrecent.setItems(RecentDrawingFiles());
+}
+
+void MainPanel::savedrawing_Click()
+{
+    const auto write = [](SaveFile &file, QString &) {
+        const QByteArray json = DrawingToJson(CurrentDrawing());
+        return file.write(json.constData(), json.size());
+    };
+    if (ExportPicture(drawingDialog, DrawingFilter, "rondel", write))
+        RememberDrawingFile(drawingDialog.fileName());
+}
+
+void MainPanel::reopen_Click()
+{
+    QString reason;
+    if (const std::optional<Drawing> drawing = ReadDrawingFile(LastSessionFile(), reason))
+        ShowDrawing(*drawing);
+    else
+        ShowError("could not reopen the last session: " + reason);
+}
