@@ -61,17 +61,24 @@ int Label::flags() const
 
 QFont Label::captionFont() const
 {
-    QFont fitted = font();
     if (m_wrapAnywhere)
-        return fitted;
+        return font();
+    // Measured once for a caption, a font and a size: every size tried
+    // loads a font of its own.
     const QRect area = contentsRect();
-    for (int size = QFontInfo(font()).pixelSize(); size >= SmallestPixelSize; --size) {
+    if (m_fitted.text == text() && m_fitted.font == font() && m_fitted.area == area)
+        return m_fitted.result;
+    QFont fitted = font();
+    bool found = false;
+    for (int size = QFontInfo(font()).pixelSize(); size >= SmallestPixelSize && !found; --size) {
         fitted.setPixelSize(size);
         const QRect needed = QFontMetrics(fitted).boundingRect(area, flags(), text());
-        if (needed.width() <= area.width() && needed.height() <= area.height())
-            return fitted;
+        found = needed.width() <= area.width() && needed.height() <= area.height();
     }
-    return font();
+    if (!found)
+        fitted = font();
+    m_fitted = {text(), font(), area, fitted};
+    return fitted;
 }
 
 int Label::heightForWidth(int width) const

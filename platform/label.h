@@ -40,6 +40,14 @@ private:
     int flags() const;
 
     bool m_wrapAnywhere = false;
+    // The font last fitted, and what it was fitted for.
+    struct Fitted {
+        QString text;
+        QFont font;
+        QRect area;
+        QFont result;
+    };
+    mutable Fitted m_fitted;
 };
 
 // Gives the labels one size of type: the largest at which each caption fits.
