@@ -78,11 +78,11 @@ void playRandom()
             if (!FinishFrame(timing))
                 return;
         }
-        // A pass with no frames goes straight on to the next targets; if
-        // every pass is empty (a step far larger than any change), the
-        // film must still hear a click.
+        // A pass with no frames goes on to the next targets after a frame's
+        // time: if every pass is empty (a step far larger than any change),
+        // the film must still hear a click, and not spin meanwhile.
         if (frames == 0)
-            DoEvents();
+            WaitFrame(StartFrame().deadline);
         // The targets move on as soon as a pass is complete.
         frames = RandomizeAnimation();
         // Choosing the film of the drawing ends this one after its pass.

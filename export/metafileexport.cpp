@@ -15,6 +15,8 @@ std::optional<MetafileRecorder> metafile;
 
 void saveas_Click()
 {
+    if (!SaveCanStart())
+        return;
     CommonDialog &dialog = Form1->CommonDialog1;
     dialog.setFilter("meta files (*.wmf)|*.wmf|all files (*.*)|*.*");
     // A cancelled dialog writes nothing, not even the file chosen before,

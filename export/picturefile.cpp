@@ -12,6 +12,8 @@ std::span<const DrawingRecord> DrawingsSinceClear()
 bool ExportPicture(CommonDialog &dialog, const QString &filter, const QString &extension,
                    const std::function<bool(SaveFile &file, QString &reason)> &write)
 {
+    if (!SaveCanStart())
+        return false;
     dialog.setFilter(filter);
     dialog.setDefaultExtension(extension);
     if (!dialog.showSave())
@@ -23,6 +25,14 @@ bool ExportPicture(CommonDialog &dialog, const QString &filter, const QString &e
         return true;
     file.cancel();
     ShowSaveFailure(name, reason.isEmpty() ? file.errorString() : reason);
+    return false;
+}
+
+bool SaveCanStart()
+{
+    if (!SaveFile::copying())
+        return true;
+    ShowError("the last save is still being written into its pipe");
     return false;
 }
 

@@ -23,5 +23,9 @@ std::span<const DrawingRecord> DrawingsSinceClear();
 bool ExportPicture(CommonDialog &dialog, const QString &filter, const QString &extension,
                    const std::function<bool(SaveFile &file, QString &reason)> &write);
 
+// False, with a message, while an earlier save still feeds a pipe whose
+// reader is slow: the program stays usable then, but saves one at a time.
+bool SaveCanStart();
+
 // "could not save "<file>": <reason>" in the error window.
 void ShowSaveFailure(const QString &fileName, const QString &reason);

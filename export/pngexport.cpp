@@ -27,6 +27,8 @@ QSize pictureSize(QSize size)
 
 void exportpng_Click()
 {
+    if (!SaveCanStart())
+        return;
     const QSize canvasSize(canvas->clientPixelWidth(), canvas->clientPixelHeight());
     const int factors[] = {1, 2, 4};
     QStringList items;

@@ -1,12 +1,15 @@
 #include "savefile.h"
 
+#include "system.h"
+
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
-#include <poll.h>
+#include <csignal>
 #include <unistd.h>
 
 SaveFile::SaveFile(const QString &name) : m_name(name), m_inPlace(holdsNoRegularFile(name))
@@ -83,14 +86,42 @@ void SaveFile::cancel()
     }
 }
 
+namespace {
+int copiesRunning = 0;
+
+// A reader that goes away makes a write fail with a reason, not end the
+// program with SIGPIPE.
+class PipeSignalIgnored
+{
+public:
+    PipeSignalIgnored() : m_previous(std::signal(SIGPIPE, SIG_IGN)) { ++copiesRunning; }
+    ~PipeSignalIgnored()
+    {
+        std::signal(SIGPIPE, m_previous);
+        --copiesRunning;
+    }
+
+private:
+    void (*m_previous)(int);
+};
+} // namespace
+
+bool SaveFile::copying()
+{
+    return copiesRunning > 0;
+}
+
 bool SaveFile::copyInPlace()
 {
-    // Non-blocking: a pipe that nobody reads is refused, and one whose
-    // reader stops for long fails, rather than freezing the program.
+    // Non-blocking: a pipe that nobody reads is refused; while its reader
+    // is slow the program handles events; one that stops for long fails.
     const int target = ::open(QFile::encodeName(m_name).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (target < 0)
         return fail(qt_error_string(errno));
+    const PipeSignalIgnored ignored;
     constexpr int LongestStall = 10000; // milliseconds
+    QElapsedTimer sinceProgress;
+    sinceProgress.start();
     QString reason;
     std::array<char, 1 << 16> buffer;
     m_device->seek(0);
@@ -104,10 +135,12 @@ bool SaveFile::copyInPlace()
             const ssize_t written = ::write(target, buffer.data() + done, std::size_t(read - done));
             if (written > 0) {
                 done += written;
+                sinceProgress.restart();
             } else if (written < 0 && errno == EAGAIN) {
-                pollfd ready{target, POLLOUT, 0};
-                if (::poll(&ready, 1, LongestStall) == 0)
+                if (sinceProgress.elapsed() > LongestStall)
                     reason = QStringLiteral("nothing read it for %1 seconds").arg(LongestStall / 1000);
+                else
+                    WaitForEvents(20);
             } else if (written == 0 || errno != EINTR) {
                 reason = qt_error_string(written == 0 ? EIO : errno);
             }

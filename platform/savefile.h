@@ -5,7 +5,8 @@
 // place only when everything has reached the disk. A name that holds
 // something else, such as a pipe to a plotter or a device, is kept: the
 // file is written whole to a temporary file, then copied into it, so that
-// a failed save sends nothing at all.
+// a failed save sends nothing at all. While a pipe's reader is slow, the
+// copy handles events.
 
 #include <QFileDevice>
 #include <QString>
@@ -38,6 +39,9 @@ public:
     // True when the name exists (after following links) and is not a
     // regular file: it is then written as it is.
     static bool holdsNoRegularFile(const QString &name);
+    // True while a file is being copied into a pipe whose reader is slow;
+    // the program handles events meanwhile, and starts no other save.
+    static bool copying();
 
 private:
     bool fail(const QString &reason);

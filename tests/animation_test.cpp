@@ -217,13 +217,16 @@ TEST_F(Animation, TheEndlessFilmSurvivesClearsRetypedBoxesAndEmptyPasses)
     RunRandomAnimation();
     EXPECT_TRUE(animStopped && recorder.on("screeen", SurfaceOp::Polyline).size() >= 10);
 
-    // A step larger than any change makes every pass empty; a click still
-    // stops the film. A step of 0, or none, ends it with a message.
+    // A step larger than any change makes every pass empty: each takes a
+    // frame's time, and a click still stops the film. A step of 0, or none,
+    // ends it with a message.
     panel.Text3.setText("100000");
-    atNextYield(clickScreen);
+    panel.Text10.setText("30");
+    tickEvery(40);
+    atYield(5, clickScreen);
     animStopped = false;
     RunRandomAnimation();
-    EXPECT_TRUE(animStopped);
+    EXPECT_TRUE(animStopped && now > 0);
     for (const auto &[step, message] : {std::pair{"0", "step value cannot be 0"},
                                         {"fine", "the pen radius step must be a number"}}) {
         panel.Text3.setText(step);

@@ -214,6 +214,21 @@ TEST_F(Pictures, APipeIsWrittenInPlace)
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), (QStringList{"plot.svg", "plotter"}));
     EXPECT_FALSE(QFileInfo(path("plotter")).isFile());
+
+    // More than the pipe holds: while the reader is slow, events are handled
+    // and no other save starts; a reader that goes away fails the save.
+    for (int i = 0; i < 100; ++i)
+        clickDraw();
+    const int reader = ::open(QFile::encodeName(path("plot.svg")).constData(), O_RDONLY | O_NONBLOCK);
+    QString meanwhile;
+    atNextYield([&] {
+        exportAs(Form1->exportpng, path("other.png")); // before its size is asked for
+        meanwhile = errbox->Label1.caption();
+        ::close(reader);
+    });
+    exportAs(Form1->exportsvg, path("plot.svg"));
+    EXPECT_EQ(meanwhile, "the last save is still being written into its pipe");
+    EXPECT_EQ(errbox->Label1.caption(), "could not save \"" + path("plot.svg") + "\": Broken pipe");
 }
 
 } // namespace
