@@ -3,6 +3,7 @@
 #include "system.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -35,6 +36,7 @@ Form::Form(const QString &name, const QString &caption, int clientWidth, int cli
 
 void Form::setBorderStyle(BorderStyle border)
 {
+    m_border = border;
     const bool wasVisible = isVisible();
     // New flags make a new native window, which would be placed by its
     // frame: a window that has been on the screen keeps its client area
@@ -67,6 +69,16 @@ void Form::setBorderStyle(BorderStyle border)
         show();
 }
 
+QPoint Form::sizableClientOffset()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        const auto *form = qobject_cast<Form *>(window);
+        if (form && form->isVisible() && form->m_border == BorderStyle::Sizable)
+            return form->geometry().topLeft() - form->frameGeometry().topLeft();
+    }
+    return {};
+}
+
 void Form::setWindowState(WindowState state)
 {
     if (state == m_windowState)
@@ -75,6 +87,11 @@ void Form::setWindowState(WindowState state)
     if (state == WindowState::Maximized) {
         sizeToDesign();
         m_normalGeometry = geometry();
+        // A window never shown has only the place asked for its frame; its
+        // client area will lie inside a frame like those around the other
+        // sizable windows.
+        if (!testAttribute(Qt::WA_WState_Created))
+            m_normalGeometry.translate(sizableClientOffset());
         setGeometry(screen()->availableGeometry());
     } else {
         setGeometry(m_normalGeometry);

@@ -74,6 +74,9 @@ protected:
 
 private:
     void sizeToDesign();
+    // Where a window manager puts a sizable window's client area within its
+    // frame, read off such a window on the screen (none when there is none).
+    static QPoint sizableClientOffset();
 
     QVBoxLayout *m_layout;
     PictureBox *m_client;
@@ -81,6 +84,7 @@ private:
     QSize m_designClientSize;
     WindowState m_windowState = WindowState::Normal;
     QRect m_normalGeometry;
+    BorderStyle m_border = BorderStyle::Sizable;
     bool m_sized = false;
     bool m_unloading = false;
     std::function<void()> m_forget;

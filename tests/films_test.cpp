@@ -197,6 +197,13 @@ TEST_F(Films, FullScreenUnderAWindowManagerComesBackWhereItWas)
         genbox->mnuFull.trigger();
         EXPECT_EQ(screenSettlesAt(before), before);
     }
+    // Chosen for a window not yet shown: it comes back where it shows first.
+    screeen.unload();
+    genbox->mnuFull.trigger();
+    screeen->showOnScreen();
+    EXPECT_EQ(screenSettlesAt(QPoint(0, 0)), QPoint(0, 0));
+    genbox->mnuFull.trigger();
+    EXPECT_EQ(screenSettlesAt(before), before);
 }
 
 } // namespace
