@@ -16,6 +16,8 @@ namespace {
 // refused: plotters and viewers would lose it, and every number written
 // keeps three exact decimals within it.
 constexpr double LargestReach = 1e9;
+// Points in one polyline: about 3 MB of text at the most.
+constexpr int LongestPolyline = 100000;
 
 // The picture's text, passed on to the device in large blocks, so that the
 // memory it takes does not grow with the drawing.
@@ -139,18 +141,33 @@ bool WriteSvgPicture(SaveFile &file, std::span<const DrawingRecord> records, dou
         const std::string colour = toQColor(records[first].color).name().toStdString();
         svg << "    <g id=\"layer" << std::string_view(colour).substr(1) << "\" inkscape:groupmode=\"layer\" inkscape:label=\"" << colour
             << "\">\n";
+        const auto open = [&] { svg << "        <polyline points=\""; };
+        const auto close = [&] {
+            svg << "\" fill=\"none\" stroke=\"" << colour << "\" stroke-width=\"" << strokeWidth << "\"/>\n";
+        };
         for (std::size_t i = first; i != Layers::End && svg.ok(); i = layers.next[i]) {
-            svg << "        <polyline points=\"";
-            bool firstPoint = true;
+            open();
+            int points = 0;
+            double lastX = 0, lastY = 0;
             const auto add = [&](double x, double y) {
-                if (!firstPoint)
+                // A curve that never closes runs to a million points; XML
+                // readers refuse an attribute of more than 10 MB, so such a
+                // curve goes on in another polyline from its last point.
+                if (points == LongestPolyline) {
+                    close();
+                    open();
+                    svg << lastX << "," << lastY;
+                    points = 1;
+                }
+                if (points++ > 0)
                     svg << " ";
-                firstPoint = false;
                 svg << x << "," << y;
+                lastX = x;
+                lastY = y;
                 svg.passOnWhenFull();
             };
             TraceCurve(records[i], add, add);
-            svg << "\" fill=\"none\" stroke=\"" << colour << "\" stroke-width=\"" << strokeWidth << "\"/>\n";
+            close();
         }
         svg << "    </g>\n";
     }

@@ -85,10 +85,16 @@ TEST_F(Pictures, SvgHasALayerPerColourAndTheTracersPoints)
     EXPECT_EQ(svg.polylines[0].points.mid(0, 2), (QStringList{"500.000,0.000", "499.235,-6.269"}));
     EXPECT_EQ((QStringList{svg.width, svg.height}), (QStringList(2, QString::number(box.width() / 10, 'f', 3) + "mm")));
 
-    // A drawing far out is written with every number whole.
+    // A drawing far out is written with every number whole; it never
+    // closes, and goes on from polyline to polyline, each of a size XML
+    // readers take.
     drawings[1] = panelRecord(100, 40, 4.9999e8, 0, -100);
     exportAs(Form1->exportsvg, path("far.svg"));
-    EXPECT_EQ(SvgPicture(path("far.svg")).polylines[1].points.front(), "999980300.000,0.000");
+    const SvgPicture far(path("far.svg"));
+    ASSERT_EQ(far.polylines.size(), 2 + ((1u << 20) + 99998) / 99999); // 2^20 + 1 points
+    EXPECT_EQ(far.polylines[1].points.front(), "999980300.000,0.000");
+    EXPECT_EQ(far.polylines[2].points.front(), far.polylines[1].points.back());
+    EXPECT_EQ(far.polylines[1].points.size(), 100000);
 }
 
 TEST_F(Pictures, PngIsDrawnAnewAtTheChosenSize)
