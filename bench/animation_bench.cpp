@@ -77,6 +77,9 @@ double processorSeconds()
 void BM_PacedFilm(benchmark::State &state)
 {
     startProgram();
+    // A screen window of the design's size, whatever the frames before left.
+    screeen.unload();
+    DoEvents();
     GeneratorPanel &panel = *genbox;
     QTest::mouseClick(&panel.Command1, Qt::LeftButton); // 51 curves
     const int rate = int(state.range(0));
