@@ -12,6 +12,7 @@
 #include "mainwindow/mainpanel.h"
 #include "platform/numbers.h"
 #include "platform/system.h"
+#include "undo/drawinghistory.h"
 
 #include <algorithm>
 #include <cmath>
@@ -61,12 +62,16 @@ void playRandom()
     anistart->hide();
     rememberNumbers();
     std::int16_t frames = RandomizeAnimation();
+    bool remembered = false;
     while (!animStopped) {
         // Read at every pass: a new size or full screen shows from the next.
         const ScreenSize size = OpenScreen();
         // Each pass replaces the drawings with its frames, claimed one by
         // one, so that the list stays whole for a replay.
         passFrames = frames;
+        // The whole film is one change of the list, undone at once.
+        if (!std::exchange(remembered, true))
+            RememberReplaced("film");
         drawCount = 0;
         for (std::int16_t i = 0; i < frames; ++i) {
             const FrameTiming timing = StartFrame();

@@ -1,8 +1,12 @@
 // A replay of a full list of start-up curves beside the same DrawCurve
-// calls without the replay's yields and repaints.
+// calls without the replay's yields and repaints; and the undo of a clear
+// of that list, its own work without the replay it triggers.
 
 #include "testsupport.h"
 #include "mainwindow/canvaswindow.h"
+#include "undo/drawinghistory.h"
+
+#include <QUndoStack>
 
 #include <benchmark/benchmark.h>
 
@@ -34,7 +38,20 @@ void BM_DrawCurveCalls(benchmark::State &state)
     }
 }
 
+// An undo and a redo of the clear, per iteration.
+void BM_UndoClearAlone(benchmark::State &state)
+{
+    fillList();
+    RememberReplaced("clear");
+    drawCount = 0;
+    for (auto _ : state) {
+        DrawingHistory().undo();
+        DrawingHistory().redo();
+    }
+}
+
 BENCHMARK(BM_Replay)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_UndoClearAlone)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DrawCurveCalls)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "mainwindow/drawingcolors.h"
 #include "mainwindow/mainpanel.h"
 #include "platform/numbers.h"
+#include "undo/drawinghistory.h"
 
 #include <algorithm>
 #include <cmath>
@@ -70,7 +71,11 @@ void GeneratorPanel::Command1_Click()
     Text10_Change();
     screeen->hide();
     Form1->saveas.setEnabled(true);
+    const std::int16_t from = drawCount;
+    const NextDrawingColor before = CurrentNextDrawingColor();
     sweep(stepped);
+    const int curves = drawCount - from;
+    RememberAdded(QString("family of %1 curve%2").arg(curves).arg(curves == 1 ? "" : "s"), from, before);
     Replay();
 }
 

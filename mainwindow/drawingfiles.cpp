@@ -4,6 +4,7 @@
 #include "infowindows/errorwindow.h"
 #include "mainpanel.h"
 #include "setuppreview.h"
+#include "undo/drawinghistory.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -33,6 +34,7 @@ Drawing CurrentDrawing()
 
 void ShowDrawing(const Drawing &drawing)
 {
+    RememberReplaced("open");
     const std::size_t count = std::min(drawing.records.size(), std::size_t(DrawingSlots));
     std::copy_n(drawing.records.begin(), count, drawings.begin());
     drawCount = std::int16_t(count);

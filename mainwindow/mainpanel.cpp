@@ -101,7 +101,7 @@ void MainPanel::buildMenus()
 {
     addMenu(*this, "&File",
             {&opendrawing, openrecent.menuAction(), &reopen, &savedrawing, &saveas, &exportsvg, &exportpng, &exit});
-    addMenu(*this, "Edit", {&randomize, &prims, &gen, &copypicture});
+    addMenu(*this, "Edit", {&undo, &redo, &randomize, &prims, &gen, &copypicture});
     addMenu(*this, "View", {&zi, &zo, &smooth});
     addMenu(*this, "Help", {&vhelp, &about});
 }
@@ -124,6 +124,7 @@ void MainPanel::connectEvents()
     connect(&smooth, &MenuItem::clicked, this, &MainPanel::smooth_Click);
     connect(&exit, &MenuItem::clicked, this, &MainPanel::exit_Click);
     connect(&opendrawing, &MenuItem::clicked, this, &MainPanel::opendrawing_Click);
+    connectHistory();
     connect(&openrecent, &ListMenu::opening, this, &MainPanel::openrecent_Opening);
     connect(&openrecent, &ListMenu::chosen, this, &OpenDrawingFile);
     connect(&reopen, &MenuItem::clicked, this, &MainPanel::reopen_Click);

@@ -58,6 +58,8 @@ public:
     MenuItem exportsvg{*this, "Export as S&VG…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)};
     MenuItem exportpng{*this, "Export as P&NG…"};
     MenuItem exit{*this, "E&xit"};
+    MenuItem undo{*this, "Undo", QKeySequence(Qt::CTRL | Qt::Key_Z)};
+    MenuItem redo{*this, "Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
     MenuItem randomize{*this, "&Random colors", QKeySequence(Qt::CTRL | Qt::Key_R)};
     MenuItem prims{*this, "primary colors"};
     MenuItem gen{*this, "Generator", QKeySequence(Qt::CTRL | Qt::Key_G)};
@@ -98,6 +100,8 @@ private:
     void chip0_Click();
     void copypicture_Click();
     void smooth_Click();
+
+    void connectHistory();
 
     // Rondel's own drawing files.
     void opendrawing_Click();

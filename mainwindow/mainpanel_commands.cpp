@@ -13,6 +13,7 @@
 #include "platform/numbers.h"
 #include "platform/system.h"
 #include "setuppreview.h"
+#include "undo/drawinghistory.h"
 
 void MainPanel::onLoad()
 {
@@ -63,6 +64,7 @@ void MainPanel::start_Click()
     // The slot and the colour are taken before the curve is traced: tracing
     // can show a re-created canvas, whose replay yields to further clicks.
     const std::int16_t slot = drawCount;
+    const NextDrawingColor before = CurrentNextDrawingColor();
     DrawingRecord &record = drawings.at(slot);
     record.color = chip0.backColor();
     record.statRadius = numberOr0(Text1.text()) * 5;
@@ -72,11 +74,14 @@ void MainPanel::start_Click()
     record.gearPosition = std::int16_t(HScroll1.value());
     drawCount = std::int16_t(slot + 1);
     NextColor();
+    RememberAdded("draw", slot, before);
     DrawCurve(slot);
 }
 
 void MainPanel::Command1_Click()
 {
+    if (drawCount > 0)
+        RememberReplaced("clear");
     canvas->surface().clear();
     saveas.setEnabled(false);
     drawCount = 0;

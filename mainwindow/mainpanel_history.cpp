@@ -1,0 +1,24 @@
+// The main panel's Undo and Redo, which follow the drawing list's history.
+
+#include "mainpanel.h"
+
+#include "undo/drawinghistory.h"
+
+#include <QUndoStack>
+
+void MainPanel::connectHistory()
+{
+    redo.setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    QUndoStack &history = DrawingHistory();
+    const auto follow = [this, &history] {
+        undo.setEnabled(history.canUndo());
+        undo.setCaption(history.canUndo() ? "Undo " + history.undoText() : "Undo");
+        redo.setEnabled(history.canRedo());
+        redo.setCaption(history.canRedo() ? "Redo " + history.redoText() : "Redo");
+    };
+    follow();
+    connect(&history, &QUndoStack::indexChanged, this, follow);
+    connect(&history, &QUndoStack::cleanChanged, this, follow);
+    connect(&undo, &MenuItem::clicked, this, &UndoDrawingChange);
+    connect(&redo, &MenuItem::clicked, this, &RedoDrawingChange);
+}

@@ -1,0 +1,154 @@
+#include "drawinghistory.h"
+
+#include "mainwindow/mainpanel.h"
+
+#include <QUndoStack>
+#include <vector>
+
+namespace {
+constexpr int LongestHistory = 100;
+
+std::vector<DrawingRecord> currentList()
+{
+    return {drawings.begin(), drawings.begin() + drawCount};
+}
+
+void setNextDrawingColor(NextDrawingColor color)
+{
+    Form1->chip0.setBackColor(color.chip);
+    paletteIndex = color.paletteIndex;
+}
+
+// A step's change has been made when it is remembered: its first redo,
+// which pushing it runs, does nothing.
+class DrawingStep : public QUndoCommand
+{
+public:
+    using QUndoCommand::QUndoCommand;
+
+    void redo() final
+    {
+        if (m_made)
+            redoChange();
+        m_made = true;
+    }
+
+protected:
+    virtual void redoChange() = 0;
+
+private:
+    bool m_made = false;
+};
+
+class AddedStep : public DrawingStep
+{
+public:
+    AddedStep(const QString &what, std::int16_t from, NextDrawingColor before)
+        : DrawingStep(what), m_from(from), m_added(drawings.begin() + from, drawings.begin() + drawCount),
+          m_before(before), m_after(CurrentNextDrawingColor())
+    {
+    }
+
+    void undo() override
+    {
+        drawCount = m_from;
+        setNextDrawingColor(m_before);
+    }
+
+protected:
+    void redoChange() override
+    {
+        std::copy(m_added.begin(), m_added.end(), drawings.begin() + m_from);
+        drawCount = std::int16_t(m_from + std::ssize(m_added));
+        setNextDrawingColor(m_after);
+    }
+
+private:
+    std::int16_t m_from;
+    std::vector<DrawingRecord> m_added;
+    NextDrawingColor m_before;
+    NextDrawingColor m_after;
+};
+
+// Holds the list that is not the live one: the one replaced, or after an
+// undo the one the change had left.
+class ReplacedStep : public DrawingStep
+{
+public:
+    explicit ReplacedStep(const QString &what)
+        : DrawingStep(what), m_other(currentList()), m_otherColor(CurrentNextDrawingColor())
+    {
+    }
+
+    void undo() override { swap(); }
+
+protected:
+    void redoChange() override { swap(); }
+
+private:
+    void swap()
+    {
+        std::vector<DrawingRecord> live = currentList();
+        const NextDrawingColor liveColor = CurrentNextDrawingColor();
+        std::copy(m_other.begin(), m_other.end(), drawings.begin());
+        drawCount = std::int16_t(m_other.size());
+        setNextDrawingColor(m_otherColor);
+        m_other = std::move(live);
+        m_otherColor = liveColor;
+    }
+
+    std::vector<DrawingRecord> m_other;
+    NextDrawingColor m_otherColor;
+};
+
+// The list as a step left it: Save as offered when it holds drawings, and
+// the canvas redrawn, a running replay or film handed over.
+void showChangedList()
+{
+    Form1->saveas.setEnabled(drawCount > 0);
+    ReplayDrawingList();
+}
+} // namespace
+
+NextDrawingColor CurrentNextDrawingColor()
+{
+    return {Form1->chip0.backColor(), paletteIndex};
+}
+
+QUndoStack &DrawingHistory()
+{
+    static QUndoStack *const history = [] {
+        auto *stack = new QUndoStack;
+        stack->setUndoLimit(LongestHistory);
+        return stack;
+    }();
+    return *history;
+}
+
+void RememberAdded(const QString &what, std::int16_t from, NextDrawingColor before)
+{
+    DrawingHistory().push(new AddedStep(what, from, before));
+}
+
+void RememberReplaced(const QString &what)
+{
+    DrawingHistory().push(new ReplacedStep(what));
+}
+
+// The replay comes after the stack's own step: a second undo inside its
+// yields then finds the stack already moved on.
+void UndoDrawingChange()
+{
+    if (!DrawingHistory().canUndo())
+        return;
+    DrawingHistory().undo();
+    showChangedList();
+}
+
+void RedoDrawingChange()
+{
+    if (!DrawingHistory().canRedo())
+        return;
+    DrawingHistory().redo();
+    showChangedList();
+}

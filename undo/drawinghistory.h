@@ -1,0 +1,38 @@
+#pragma once
+
+// Edit -> Undo and Redo for the drawing list. Each change of the list is
+// one step on a QUndoStack of at most 100: a drawing, a clear, a generated
+// family, an opened file, a whole endless film. A step brings back the list
+// and the next colour (the chip and the palette position) as they were, and
+// the canvas is then redrawn by a replay.
+//
+// A drawing or a family keeps only the records it added; a clear, an open
+// or a film keeps the list it replaced, and on its undo the list it leaves,
+// so that a step never holds more than one list of 5001 records. Steps are
+// remembered once their change has been made, before anything can yield;
+// undo and redo change the list in one stretch, then hand a running replay
+// or film over to the replay, so that the list is whole inside any yield.
+
+#include "core/module1.h"
+
+#include <QString>
+
+class QUndoStack;
+
+// The colour of the next drawing: the chip's, and the palette position.
+struct NextDrawingColor {
+    Color chip;
+    std::int16_t paletteIndex;
+};
+NextDrawingColor CurrentNextDrawingColor();
+
+// Records [from, drawCount) were just added; before is the next colour as
+// it was before them.
+void RememberAdded(const QString &what, std::int16_t from, NextDrawingColor before);
+// The list is about to be replaced: keeps it, with the next colour.
+void RememberReplaced(const QString &what);
+
+// The stack the Edit menu follows.
+QUndoStack &DrawingHistory();
+void UndoDrawingChange();
+void RedoDrawingChange();
