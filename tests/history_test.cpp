@@ -57,6 +57,7 @@ TEST_F(History, UndoAndRedoWalkTheStepsBackAndForth)
     }
     EXPECT_EQ(Form1->undo.caption(), "Undo draw"); // the first
     Form1->redo.trigger();
+    EXPECT_TRUE(current() == states[1]);
     Form1->redo.trigger();
     EXPECT_TRUE(current() == states[2] && Form1->redo.caption() == "Redo family of 51 curves");
     clickDraw(); // drops the steps ahead
