@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <cmath>
 #include <limits>
 
@@ -43,12 +44,52 @@ std::optional<Color> colorFromName(QStringView name)
         return std::nullopt;
     Color rgb = 0;
     for (const QChar c : name.mid(1)) {
-        const int digit = c.isDigit() ? c.unicode() - '0' : (c.toLower() >= u'a' && c.toLower() <= u'f') ? c.toLower().unicode() - 'a' + 10 : -1;
+        // ASCII digits only: QChar::isDigit takes every script's digits.
+        const char16_t u = c.unicode();
+        const int digit = u >= '0' && u <= '9'   ? u - '0'
+                          : u >= 'a' && u <= 'f' ? u - 'a' + 10
+                          : u >= 'A' && u <= 'F' ? u - 'A' + 10
+                                                 : -1;
         if (digit < 0)
             return std::nullopt;
         rgb = rgb << 4 | Color(digit);
     }
     return RGB(int(rgb >> 16), int(rgb >> 8 & 0xFF), int(rgb & 0xFF));
+}
+
+// A file's text quoted in a message: short, and with no control characters,
+// which would end or break the message's line.
+QString quoted(QString text)
+{
+    constexpr int Longest = 40;
+    if (text.size() > Longest)
+        text = text.left(Longest - 1) + u'…';
+    for (QChar &c : text)
+        if (c.category() == QChar::Other_Control)
+            c = QChar::ReplacementCharacter;
+    return u'"' + text + u'"';
+}
+
+// A number in a message, in the shortest form that reads back the same.
+QString numberText(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+// JSON has no infinities or NaN, which the program can make from absurd
+// typed values: they are written as these texts, so that the list keeps
+// every record it had.
+const QString Infinity = "Infinity";
+const QString MinusInfinity = "-Infinity";
+const QString NotANumber = "NaN";
+
+QJsonValue jsonNumber(double value)
+{
+    if (std::isnan(value))
+        return NotANumber;
+    if (std::isinf(value))
+        return value > 0 ? Infinity : MinusInfinity;
+    return value;
 }
 
 // Reads one object's fields, keeping the first thing wrong; those of a
@@ -78,15 +119,29 @@ public:
         return value.toDouble();
     }
 
+    // A record's value, which may be one of the texts for what is not finite.
+    double recordNumber(QLatin1StringView key)
+    {
+        const QJsonValue value = m_object.value(key);
+        if (value.isString()) {
+            const QString text = value.toString();
+            if (text == Infinity || text == MinusInfinity || text == NotANumber)
+                return text == NotANumber ? std::numeric_limits<double>::quiet_NaN()
+                                          : text == Infinity ? std::numeric_limits<double>::infinity()
+                                                             : -std::numeric_limits<double>::infinity();
+        }
+        return number(key);
+    }
+
     std::int16_t whole16(QLatin1StringView key)
     {
         const double value = number(key);
         if (!ok())
             return 0;
         if (value != std::floor(value))
-            return fail(QString("%1 %2 is not a whole number").arg(key).arg(value)), 0;
+            return fail(QString("%1 %2 is not a whole number").arg(key, numberText(value))), 0;
         if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max())
-            return fail(QString("%1 %2 is outside -32768 to 32767").arg(key).arg(value)), 0;
+            return fail(QString("%1 %2 is outside -32768 to 32767").arg(key, numberText(value))), 0;
         return std::int16_t(value);
     }
 
@@ -107,7 +162,7 @@ public:
             return 0;
         const std::optional<Color> color = colorFromName(name);
         if (!color)
-            fail(QString("%1 \"%2\" is not a colour in the form #rrggbb").arg(key, name));
+            fail(QString("%1 %2 is not a colour in the form #rrggbb").arg(key, quoted(name)));
         return color.value_or(0);
     }
 
@@ -134,10 +189,10 @@ DrawingRecord readRecord(const QJsonObject &object, int number, QString &reason)
 {
     Fields fields(object, number, reason);
     DrawingRecord record;
-    record.statRadius = fields.number(StatRadius);
-    record.rotRadius = fields.number(RotRadius);
-    record.penDistance = fields.number(PenDistance);
-    record.startAngle = fields.number(StartAngle);
+    record.statRadius = fields.recordNumber(StatRadius);
+    record.rotRadius = fields.recordNumber(RotRadius);
+    record.penDistance = fields.recordNumber(PenDistance);
+    record.startAngle = fields.recordNumber(StartAngle);
     record.gearPosition = fields.whole16(GearPosition);
     record.color = fields.color(ColorKey);
     return record;
@@ -151,14 +206,14 @@ void readOptions(Fields &fields, Drawing &drawing)
         if (mode == "primary" || mode == "random")
             drawing.colorMode = mode == "primary" ? ColorMode::Primary : ColorMode::Random;
         else
-            fields.fail(QString("colorMode \"%1\" is neither \"primary\" nor \"random\"").arg(mode));
+            fields.fail(QString("colorMode %1 is neither \"primary\" nor \"random\"").arg(quoted(mode)));
     }
     if (fields.ok() && fields.has("nextColor"_L1))
         drawing.nextColor = fields.color("nextColor"_L1);
     if (fields.ok() && fields.has("zoom"_L1)) {
         const double zoom = fields.number("zoom"_L1);
         if (fields.ok() && !(zoom >= 1.0 / 32 && zoom <= 1))
-            fields.fail(QString("zoom %1 is outside 0.03125 to 1").arg(zoom));
+            fields.fail(QString("zoom %1 is outside 0.03125 to 1").arg(numberText(zoom)));
         drawing.zoom = zoom;
     }
 }
@@ -176,10 +231,10 @@ QByteArray DrawingToJson(const Drawing &drawing)
         auto value = object.begin();
         *value++ = colorName(record.color);
         *value++ = record.gearPosition;
-        *value++ = record.penDistance;
-        *value++ = record.rotRadius;
-        *value++ = record.startAngle;
-        *value = record.statRadius;
+        *value++ = jsonNumber(record.penDistance);
+        *value++ = jsonNumber(record.rotRadius);
+        *value++ = jsonNumber(record.startAngle);
+        *value = jsonNumber(record.statRadius);
         records.append(object);
     }
     QJsonObject document{{"format", Format}, {"version", Version}, {"drawings", records}};
@@ -213,12 +268,12 @@ std::optional<Drawing> DrawingFromJson(const QByteArray &json, QString &reason)
     Fields fields(object, 0, reason);
     const QString format = fields.text("format"_L1);
     if (fields.ok() && format != Format)
-        fields.fail(QString("it is not a Rondel drawing (format \"%1\")").arg(format));
+        fields.fail(QString("it is not a Rondel drawing (format %1)").arg(quoted(format)));
     const double version = fields.ok() ? fields.number("version"_L1) : 0;
     if (fields.ok() && version > Version)
-        fields.fail(QString("version %1 is newer than this Rondel reads (%2)").arg(version).arg(Version));
+        fields.fail(QString("version %1 is newer than this Rondel reads (%2)").arg(numberText(version)).arg(Version));
     else if (fields.ok() && version != Version)
-        fields.fail(QString("version %1 is not a version of the format").arg(version));
+        fields.fail(QString("version %1 is not a version of the format").arg(numberText(version)));
     if (fields.ok() && !object.value("drawings").isArray())
         fields.fail(object.contains("drawings") ? "drawings is not a list" : "drawings is missing");
     Drawing drawing;
@@ -245,8 +300,12 @@ std::optional<Drawing> DrawingFromJson(const QByteArray &json, QString &reason)
     return drawing;
 }
 
-std::optional<Drawing> ReadDrawingFile(const QString &fileName, QString &reason)
+std::optional<Drawing> ReadDrawingFile(const QString &fileName, QString &reason, FileKinds kinds)
 {
+    if (kinds == FileKinds::RegularOnly && SaveFile::holdsNoRegularFile(fileName)) {
+        reason = "it is not a regular file";
+        return std::nullopt;
+    }
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         reason = file.errorString();
@@ -257,8 +316,12 @@ std::optional<Drawing> ReadDrawingFile(const QString &fileName, QString &reason)
     QByteArray json;
     if (!file.isSequential() && file.size() <= LargestDrawingFile)
         json = file.readAll();
-    while (file.isSequential() && json.size() <= LargestDrawingFile && !file.atEnd() && file.error() == QFileDevice::NoError)
-        json += file.read(1 << 16);
+    while (file.isSequential() && json.size() <= LargestDrawingFile && file.error() == QFileDevice::NoError) {
+        const QByteArray block = file.read(1 << 16);
+        if (block.isEmpty())
+            break;
+        json += block;
+    }
     if (json.size() > LargestDrawingFile || file.size() > LargestDrawingFile) {
         reason = QString("it is larger than %1 MB").arg(LargestDrawingFile >> 20);
         return std::nullopt;

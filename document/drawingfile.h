@@ -13,7 +13,9 @@
 // The colour mode, the next colour and the zoom are optional, and keys a
 // reader does not know are ignored, so that later versions can add more.
 // Every double is written in its shortest form that reads back the same,
-// bit for bit (a zero is written as 0, without a sign). A file is hostile
+// bit for bit (a zero is written as 0, without a sign); a record's values
+// that are not finite, which JSON cannot hold, as "Infinity", "-Infinity"
+// and "NaN". A file is hostile
 // until checked: anything the program could not have written is refused,
 // with the first thing wrong, before anything changes.
 
@@ -40,8 +42,13 @@ QByteArray DrawingToJson(const Drawing &drawing);
 // The drawing, or nothing with the first thing wrong in reason.
 std::optional<Drawing> DrawingFromJson(const QByteArray &json, QString &reason);
 
+// The windows never wait for a pipe's writer, and read regular files only;
+// the command line reads pipes and devices too, as other tools do.
+enum class FileKinds { RegularOnly, Any };
+
 // The file read and checked: nothing, with the reason, when it cannot be
 // read or is refused.
-std::optional<Drawing> ReadDrawingFile(const QString &fileName, QString &reason);
+std::optional<Drawing> ReadDrawingFile(const QString &fileName, QString &reason,
+                                       FileKinds kinds = FileKinds::RegularOnly);
 // Written whole or not at all: false with the system's reason.
 bool WriteDrawingFile(const QString &fileName, const Drawing &drawing, QString &reason);
