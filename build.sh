@@ -4,7 +4,7 @@
 set -eu
 
 mode=${1:-run}
-packages="cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev"
+packages="cmake make g++ qt6-base-dev libgif-dev libgtest-dev libbenchmark-dev"
 if [ "$mode" = test ]; then
     # The tests check the saved files and the desktop entry with the tools
     # that read them, and full screen under a window manager.

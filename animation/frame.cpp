@@ -47,13 +47,9 @@ ScreenSize OpenScreen()
     return {float(window.clientPixelWidth()), float(window.clientPixelHeight())};
 }
 
-void DrawFrame(std::int16_t index, ScreenSize size)
+void MapFramePoints(ScreenSize size)
 {
-    ScreenWindow *window = screeen.loaded();
-    if (!window || !window->showsFrames())
-        return;
     const float W = size.W, H = size.H;
-    const Pen framePen{penWidth, drawings.at(index).color};
     // Both axes take their scale from the width: the window's width spans
     // 4000 x zoomFactor canvas units, and the height only centres.
     for (int j = 0; j <= lastFramePoint; ++j) {
@@ -61,8 +57,21 @@ void DrawFrame(std::int16_t index, ScreenSize size)
         point = QPoint(nearestWithin<int>(W / 2.0 + ((point.x() * double(W)) / 4000) / zoomFactor),
                        nearestWithin<int>(H / 2.0 + ((point.y() * double(W)) / 4000) / zoomFactor));
     }
+}
+
+Pen FramePen(std::int16_t index)
+{
+    return {penWidth, drawings.at(index).color};
+}
+
+void DrawFrame(std::int16_t index, ScreenSize size)
+{
+    ScreenWindow *window = screeen.loaded();
+    if (!window || !window->showsFrames())
+        return;
+    MapFramePoints(size);
     Surface &surface = window->surface();
-    surface.selectPen(framePen);
+    surface.selectPen(FramePen(index));
     // The clear comes as late as it can: the last frame stays on the
     // screen while this one is computed.
     surface.clear();

@@ -20,6 +20,11 @@ struct ScreenSize {
 // the placeholder pen selected, and returns its size.
 ScreenSize OpenScreen();
 
+// Maps the traced points to pixels of a W x H window.
+void MapFramePoints(ScreenSize size);
+// The pen of the record's frame: its colour, penWidth pixels wide.
+Pen FramePen(std::int16_t index);
+
 // Maps the points to pixels of a W x H window, clears the screen window
 // and draws them as one polyline in the record's colour and penWidth.
 // Frames for a screen window that has been closed are dropped.

@@ -5,7 +5,7 @@
 #include "core/module1.h"
 #include "generator/generatorpanel.h"
 
-ScreenWindow::ScreenWindow() : Form("screeen", "screen", 6000, 6000, BorderStyle::Sizable)
+ScreenWindow::ScreenWindow() : Form("screeen", "screen", ScreenDesignSize, ScreenDesignSize, BorderStyle::Sizable)
 {
     moveTo(4965, 540);
     surface().setRepaintEveryChange(true);

@@ -12,6 +12,9 @@
 
 #include "platform/form.h"
 
+// The window's designed width and height, in twips.
+inline constexpr int ScreenDesignSize = 6000;
+
 class ScreenWindow : public Form
 {
     Q_OBJECT

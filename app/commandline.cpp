@@ -4,22 +4,31 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
+#include <cmath>
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 // The options, declared once.
 struct Options {
     QCommandLineParser parser;
-    QCommandLineOption help = parser.addHelpOption();
+    // Not Qt's help option, which adds a --help-all for options this
+    // program does not take.
+    QCommandLineOption help{{"h", "help"}, "Displays help on the command line options."};
     QCommandLineOption version = parser.addVersionOption();
-    QCommandLineOption exportTo{"export", "Writes FILE's drawings as OUT (.wmf, .svg or .png) and ends.", "OUT"};
+    QCommandLineOption exportTo{"export", "Writes FILE's drawings as OUT (.wmf, .svg, .png or a .gif film) and ends.",
+                                "OUT"};
     QCommandLineOption scale{"scale", "Makes a PNG picture N = 1, 2 or 4 times the canvas's size.", "N", "1"};
+    QCommandLineOption fps{"fps", "Plays a GIF film at N frames per second.", "N", "30"};
 
     Options()
     {
         parser.setApplicationDescription("Draws gear curves, families of them and their animations.");
+        parser.addOption(help);
         parser.addOption(exportTo);
         parser.addOption(scale);
+        parser.addOption(fps);
         parser.addPositionalArgument("FILE", "A Rondel drawing (.rondel) to open, or to export.", "[FILE]");
     }
 };
@@ -57,14 +66,23 @@ Parsed parse(Options &options, const QStringList &arguments)
     if (scale != "1" && scale != "2" && scale != "4")
         return usageError("--scale must be 1, 2 or 4");
     line.scale = scale.toInt();
-    if (!parser.isSet(options.exportTo))
-        return parser.isSet(options.scale) ? usageError("--scale goes with --export") : Parsed{Outcome::Run, line, {}};
+    bool isNumber = false;
+    line.fps = parser.value(options.fps).toDouble(&isNumber);
+    if (!isNumber || !std::isfinite(line.fps) || line.fps <= 0)
+        return usageError("--fps must be a number of frames per second above 0");
+    if (!parser.isSet(options.exportTo)) {
+        if (parser.isSet(options.scale) || parser.isSet(options.fps))
+            return usageError("--scale and --fps go with --export");
+        return {Outcome::Run, line, {}};
+    }
     if (line.file.isEmpty())
         return usageError("--export needs the FILE to export");
     if (!IsPictureName(line.exportTo))
-        return usageError("--export writes .wmf, .svg or .png files");
+        return usageError("--export writes .wmf, .svg, .png or .gif files");
     if (parser.isSet(options.scale) && !line.exportTo.endsWith(".png", Qt::CaseInsensitive))
         return usageError("--scale goes with a .png picture");
+    if (parser.isSet(options.fps) && !line.exportTo.endsWith(".gif", Qt::CaseInsensitive))
+        return usageError("--fps goes with a .gif film");
     return {Outcome::Run, line, {}};
 }
 } // namespace
@@ -104,12 +122,18 @@ std::optional<CommandLine> ParseCommandLine(const QStringList &arguments, int &s
 int RunExport(const CommandLine &line)
 {
     QString reason;
-    const std::optional<Drawing> drawing = ReadDrawingFile(line.file, reason);
+    const std::optional<Drawing> drawing = ReadDrawingFile(line.file, reason, FileKinds::Any);
     if (!drawing) {
         printError(QString("could not open \"%1\": %2").arg(line.file, reason));
         return 1;
     }
-    if (!ExportDrawing(line.exportTo, *drawing, line.scale, reason)) {
+    std::error_code error;
+    if (std::filesystem::equivalent(QFile::encodeName(line.file).toStdString(),
+                                   QFile::encodeName(line.exportTo).toStdString(), error)) {
+        printError(QString("could not save \"%1\": it is the drawing being exported").arg(line.exportTo));
+        return 1;
+    }
+    if (!ExportDrawing(line.exportTo, *drawing, {line.scale, line.fps}, reason)) {
         printError(QString("could not save \"%1\": %2").arg(line.exportTo, reason));
         return 1;
     }

@@ -2,7 +2,8 @@
 
 // Rondel's command line:
 //   rondel [FILE]                       starts, then opens FILE
-//   rondel --export OUT FILE [--scale N] writes FILE's drawings as OUT and ends
+//   rondel --export OUT FILE [--scale N | --fps N]
+//                                       writes FILE's drawings as OUT and ends
 // --help and --version print and end. Usage errors end with status 2.
 
 #include <QString>
@@ -13,6 +14,7 @@ struct CommandLine {
     QString file;
     QString exportTo;
     int scale = 1;
+    double fps = 30;
 };
 
 // False when the arguments ask only for text (help, the version, a usage

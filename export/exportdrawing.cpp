@@ -1,6 +1,7 @@
 #include "exportdrawing.h"
 
 #include "mainwindow/canvaswindow.h"
+#include "gifexport.h"
 #include "metafileexport.h"
 #include "platform/savefile.h"
 #include "platform/twips.h"
@@ -18,10 +19,10 @@ QString extensionOf(const QString &fileName)
 
 bool IsPictureName(const QString &fileName)
 {
-    return QStringList{"wmf", "svg", "png"}.contains(extensionOf(fileName));
+    return QStringList{"wmf", "svg", "png", "gif"}.contains(extensionOf(fileName));
 }
 
-bool ExportDrawing(const QString &fileName, const Drawing &drawing, int scale, QString &reason)
+bool ExportDrawing(const QString &fileName, const Drawing &drawing, ExportSettings settings, QString &reason)
 {
     // The program's state as the main panel's load leaves it, with the
     // drawing's list in place of the empty one.
@@ -29,17 +30,27 @@ bool ExportDrawing(const QString &fileName, const Drawing &drawing, int scale, Q
     const std::size_t count = std::min(drawing.records.size(), std::size_t(DrawingSlots));
     std::copy_n(drawing.records.begin(), count, drawings.begin());
     drawCount = std::int16_t(count);
+    zoomFactor = drawing.zoom.value_or(0.25);
+    penWidth = 1;
     const std::span<const DrawingRecord> records(drawings.data(), count);
-    if (extensionOf(fileName) == "wmf")
+    const QString extension = extensionOf(fileName);
+    if (extension == "wmf")
         return RecordMetafile(fileName, reason);
+    if (extension == "gif" && count == 0) {
+        reason = NoFilmReason;
+        return false;
+    }
 
     SaveFile file(fileName);
     bool written = file.open();
-    if (written && extensionOf(fileName) == "svg")
+    if (written && extension == "svg")
         written = WriteSvgPicture(file, records, 1, reason);
+    else if (written && extension == "gif")
+        written = WriteFilmGif(file, GifFrameDelay(std::floor(1000 / settings.fps)), reason);
     else if (written)
-        written = WritePngPicture(file, records, QSize(twipsToPixels(CanvasWidth), twipsToPixels(CanvasHeight)) * scale,
-                                  drawing.zoom.value_or(0.25), reason);
+        written = WritePngPicture(file, records,
+                                  QSize(twipsToPixels(CanvasWidth), twipsToPixels(CanvasHeight)) * settings.scale,
+                                  zoomFactor, reason);
     if (written && file.commit())
         return true;
     file.cancel();

@@ -24,7 +24,9 @@ bool ExportPicture(CommonDialog &dialog, const QString &filter, const QString &e
     if (file.open() && write(file, reason) && file.commit())
         return true;
     file.cancel();
-    ShowSaveFailure(name, reason.isEmpty() ? file.errorString() : reason);
+    // A write the user cancelled names no reason.
+    if (const QString why = reason.isEmpty() ? file.errorString() : reason; !why.isEmpty())
+        ShowSaveFailure(name, why);
     return false;
 }
 

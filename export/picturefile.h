@@ -18,8 +18,9 @@ std::span<const DrawingRecord> DrawingsSinceClear();
 
 // Asks for a file name with the dialog (the filter, and the extension
 // added when none is typed), then writes the file with write, which returns
-// false when it fails, with a reason unless the file names one. Cancel
-// writes nothing. True when the file was written.
+// false when it fails, with a reason unless the file names one, or with no
+// reason at all when the user cancelled it. Cancel writes nothing. True
+// when the file was written.
 bool ExportPicture(CommonDialog &dialog, const QString &filter, const QString &extension,
                    const std::function<bool(SaveFile &file, QString &reason)> &write);
 

@@ -1,6 +1,7 @@
 #include "mainpanel.h"
 
 #include "drawingfiles.h"
+#include "export/gifexport.h"
 #include "export/metafileexport.h"
 #include "export/pngexport.h"
 #include "export/svgexport.h"
@@ -100,7 +101,8 @@ void MainPanel::setDesignValues()
 void MainPanel::buildMenus()
 {
     addMenu(*this, "&File",
-            {&opendrawing, openrecent.menuAction(), &reopen, &savedrawing, &saveas, &exportsvg, &exportpng, &exit});
+            {&opendrawing, openrecent.menuAction(), &reopen, &savedrawing, &saveas, &exportsvg, &exportpng, &exportgif,
+             &exit});
     addMenu(*this, "Edit", {&undo, &redo, &randomize, &prims, &gen, &copypicture});
     addMenu(*this, "View", {&zi, &zo, &smooth});
     addMenu(*this, "Help", {&vhelp, &about});
@@ -120,6 +122,7 @@ void MainPanel::connectEvents()
     connect(&saveas, &MenuItem::clicked, this, &saveas_Click);
     connect(&exportsvg, &MenuItem::clicked, this, &exportsvg_Click);
     connect(&exportpng, &MenuItem::clicked, this, &exportpng_Click);
+    connect(&exportgif, &MenuItem::clicked, this, &exportgif_Click);
     connect(&copypicture, &MenuItem::clicked, this, &MainPanel::copypicture_Click);
     connect(&smooth, &MenuItem::clicked, this, &MainPanel::smooth_Click);
     connect(&exit, &MenuItem::clicked, this, &MainPanel::exit_Click);

@@ -48,6 +48,7 @@ public:
     CommonDialog CommonDialog1{*this};
     CommonDialog svgDialog{*this};
     CommonDialog pngDialog{*this};
+    CommonDialog gifDialog{*this};
     CommonDialog drawingDialog{*this};
 
     MenuItem opendrawing{*this, "&Open drawing…", QKeySequence(Qt::CTRL | Qt::Key_O)};
@@ -57,6 +58,7 @@ public:
     MenuItem saveas{*this, "&Save as  (.wmf)", QKeySequence(Qt::CTRL | Qt::Key_S)};
     MenuItem exportsvg{*this, "Export as S&VG…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)};
     MenuItem exportpng{*this, "Export as P&NG…"};
+    MenuItem exportgif{*this, "Export film as GIF…"};
     MenuItem exit{*this, "E&xit"};
     MenuItem undo{*this, "Undo", QKeySequence(Qt::CTRL | Qt::Key_Z)};
     MenuItem redo{*this, "Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};

@@ -189,12 +189,18 @@ void Surface::polyline(const QPoint *points, int count)
         surfaceLog->push_back({m_owner.objectName(), SurfaceOp::Polyline, float(m_pen.width), 0, 0, 0, m_pen.color,
                                std::vector<QPoint>(points, points + count)});
     begin();
-    QPainter painter(&m_image);
-    QPen pen(toQColor(m_pen.color));
-    pen.setWidth(m_pen.width);
-    preparePainter(painter, pen);
-    painter.drawPolyline(points, count);
+    PaintPolyline(m_image, m_pen, m_smooth, points, count);
     changed();
+}
+
+void PaintPolyline(QImage &image, const Pen &pen, bool smooth, const QPoint *points, int count)
+{
+    QPainter painter(&image);
+    QPen qpen(toQColor(pen.color));
+    qpen.setWidth(pen.width);
+    painter.setPen(qpen);
+    painter.setRenderHint(QPainter::Antialiasing, smooth);
+    painter.drawPolyline(points, count);
 }
 
 void Surface::changed()

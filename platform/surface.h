@@ -41,6 +41,11 @@ struct SurfaceOp {
     bool operator==(const SurfaceOp &) const = default;
 };
 
+// Draws the points joined by lines of the pen into the image, anti-aliased
+// when smooth: what a surface does with a polyline, for pictures made away
+// from any window.
+void PaintPolyline(QImage &image, const Pen &pen, bool smooth, const QPoint *points, int count);
+
 class Surface
 {
 public:

@@ -4,6 +4,7 @@
 
 #include <QProcess>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -39,6 +40,10 @@ TEST_F(Files, AFamilyWrittenAndReadBackIsTheSameList)
     Form1->randomize.trigger();
     Form1->zo.trigger();
     ASSERT_EQ(drawCount, 31);
+    // Absurd typed values can make what JSON has no numbers for.
+    drawings[28].rotRadius = std::numeric_limits<double>::infinity();
+    drawings[29].startAngle = std::numeric_limits<double>::quiet_NaN();
+    drawings[30].penDistance = -std::numeric_limits<double>::infinity();
     exportAs(Form1->savedrawing, path("family"));
     QString reason;
     const std::optional<Drawing> read = ReadDrawingFile(path("family.rondel"), reason);
@@ -63,7 +68,7 @@ TEST_F(Files, RefusedFilesNameTheFirstThingWrongAndChangeNothing)
     };
     const struct {
         QByteArray json;
-        const char *reason;
+        QString reason;
     } refused[] = {
         {"", "it is empty"},
         {file(record.arg("0", "\"#000000\"")).chopped(5), "it is not JSON: unterminated string at character 167"},
@@ -72,8 +77,11 @@ TEST_F(Files, RefusedFilesNameTheFirstThingWrongAndChangeNothing)
         {R"({"format": "rondel-drawing", "version": 2, "drawings": []})", "version 2 is newer than this Rondel reads (1)"},
         {R"({"format": "rondel-drawing", "version": 1})", "drawings is missing"},
         {file(record.arg("40000", "\"#000000\"")), "drawing 1: gearPosition 40000 is outside -32768 to 32767"},
-        {file(record.arg("0.5", "\"#000000\"")), "drawing 1: gearPosition 0.5 is not a whole number"},
+        {file(record.arg("1.0000001", "\"#000000\"")), "drawing 1: gearPosition 1.0000001 is not a whole number"},
         {file(record.arg("0", "\"#00000\"")), "drawing 1: color \"#00000\" is not a colour in the form #rrggbb"},
+        {file(record.arg("0", "\"#١٢٣٤٥٦\"")), "drawing 1: color \"#١٢٣٤٥٦\" is not a colour in the form #rrggbb"},
+        {file(record.arg("0", "\"\\n" + QString(99, 'x') + '"')),
+         "drawing 1: color \"\uFFFD" + QString(38, 'x') + "…\" is not a colour in the form #rrggbb"},
         {file(record.arg("0", "\"#000000\"") + ", " + record.arg("\"0\"", "\"#000000\"")), "drawing 2: gearPosition is not a number"},
         {file(R"({"statRadius": 1e999})"), "it is not JSON: illegal number at character 76"},
         {file("{}"), "drawing 1: statRadius is missing"},
@@ -88,6 +96,9 @@ TEST_F(Files, RefusedFilesNameTheFirstThingWrongAndChangeNothing)
         EXPECT_EQ(errbox->Label1.caption(), "could not open \"" + path("bad.rondel") + "\": " + reason);
         EXPECT_TRUE(drawCount == 1 && sameBits(drawings[0], kept));
     }
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe.rondel")).constData(), 0600), 0);
+    EXPECT_FALSE(OpenDrawingFile(path("pipe.rondel")));
+    EXPECT_EQ(errbox->Label1.caption(), "could not open \"" + path("pipe.rondel") + "\": it is not a regular file");
     QFile big(path("big.rondel"));
     ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(LargestDrawingFile + 1));
     big.close();
@@ -103,7 +114,7 @@ TEST_F(Files, TheCommandLineExportsWhatTheMenuExports)
         clickDraw();
     CommonDialog::setChoiceAnswer([](const QStringList &) { return 1; });
     exportAs(Form1->savedrawing, path("list.rondel"));
-    const auto run = [&](const QStringList &arguments) {
+    const auto run = [&](const QStringList &arguments, const QByteArray &input = {}) {
         QProcess rondel;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("DISPLAY");
@@ -111,11 +122,13 @@ TEST_F(Files, TheCommandLineExportsWhatTheMenuExports)
         environment.insert("XDG_RUNTIME_DIR", dir.path());
         rondel.setProcessEnvironment(environment);
         rondel.start(RONDEL_PROGRAM, arguments);
+        rondel.write(input);
+        rondel.closeWriteChannel();
         EXPECT_TRUE(rondel.waitForFinished(30000));
         return std::pair{rondel.exitCode(), rondel.readAllStandardError()};
     };
     for (const auto &[item, name] : {std::pair{&Form1->saveas, "menu.wmf"}, {&Form1->exportsvg, "menu.svg"},
-                                     {&Form1->exportpng, "menu.png"}}) {
+                                     {&Form1->exportpng, "menu.png"}, {&Form1->exportgif, "menu.gif"}}) {
         item->setEnabled(true);
         exportAs(*item, path(name));
         const QString out = path(QString(name).replace("menu", "line"));
@@ -125,10 +138,18 @@ TEST_F(Files, TheCommandLineExportsWhatTheMenuExports)
         EXPECT_EQ(run(arguments).first, 0) << name;
         EXPECT_EQ(contents(out), contents(path(name))) << name;
     }
+    // A pipe is read to its end; an OUT that is FILE itself is refused.
+    EXPECT_EQ(run({"--export", path("piped.svg"), "/dev/stdin"}, contents(path("list.rondel"))).first, 0);
+    EXPECT_EQ(contents(path("piped.svg")), contents(path("menu.svg")));
+    QFile::copy(path("list.rondel"), path("same.svg"));
+    EXPECT_EQ(run({"--export", path("same.svg"), path("same.svg")}).first, 1);
+    EXPECT_EQ(contents(path("same.svg")), contents(path("list.rondel")));
     EXPECT_EQ(run({"--export", path("x.svg"), path("missing.rondel")}),
               std::pair(1, ("rondel: could not open \"" + path("missing.rondel") + "\": No such file or directory\n").toUtf8()));
-    for (const QStringList &usage : {QStringList{"--bogus"}, {"--export", path("x.txt"), path("list.rondel")},
-                                     {"--export", path("x.svg")}, {"--scale", "3"}, {"a", "b"}})
+    for (const QStringList &usage : {QStringList{"--bogus"}, {"--help-all"}, {"--export", path("x.txt"), path("list.rondel")},
+                                     {"--export", path("x.svg")}, {"--scale", "3"}, {"a", "b"},
+                                     {"--export", path("x.svg"), "--fps", "5", path("list.rondel")},
+                                     {"--export", path("x.gif"), "--fps", "0", path("list.rondel")}})
         EXPECT_EQ(run(usage).first, 2) << usage.join(' ').toStdString();
     EXPECT_FALSE(QFileInfo::exists(path("x.svg")));
 }

@@ -1,0 +1,52 @@
+#include "progressdialog.h"
+
+#include "system.h"
+
+#include <QGuiApplication>
+#include <QProgressDialog>
+
+namespace {
+constexpr int ShowAfter = 500;     // milliseconds
+constexpr int UpdateInterval = 50; // milliseconds
+ProgressDialog::CancelAnswer cancelAnswer;
+} // namespace
+
+ProgressDialog::ProgressDialog(QWidget &owner, const QString &title, int steps)
+    : m_owner(owner), m_title(title), m_steps(steps)
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    m_started.start();
+}
+
+ProgressDialog::~ProgressDialog()
+{
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void ProgressDialog::setCancelAnswer(CancelAnswer answer)
+{
+    cancelAnswer = std::move(answer);
+}
+
+bool ProgressDialog::advance(int done)
+{
+    if (cancelAnswer)
+        return !cancelAnswer(done);
+    if (!m_dialog) {
+        if (m_started.elapsed() < ShowAfter)
+            return true;
+        m_dialog = std::make_unique<QProgressDialog>(m_title, "Cancel", 0, m_steps, &m_owner);
+        m_dialog->setWindowTitle(m_title);
+        m_dialog->setWindowModality(Qt::ApplicationModal);
+        m_dialog->setAutoClose(false);
+        m_dialog->setAutoReset(false);
+        m_dialog->setMinimumDuration(0);
+        m_dialog->show();
+    } else if (m_lastUpdate.elapsed() < UpdateInterval) {
+        return true;
+    }
+    m_lastUpdate.start();
+    m_dialog->setValue(done);
+    DoEvents();
+    return !m_dialog->wasCanceled();
+}

@@ -1,0 +1,108 @@
+#include "animation/animation.h"
+#include "export/gifexport.h"
+#include "infowindows/errorwindow.h"
+#include "platform/progressdialog.h"
+#include "support/fixtures.h"
+
+#include <gif_lib.h>
+
+namespace {
+
+class FilmGif : public FilmTest
+{
+protected:
+    void TearDown() override
+    {
+        ProgressDialog::setCancelAnswer({});
+        FilmTest::TearDown();
+    }
+    QString path(const QString &name) const { return dir.filePath(name); }
+    QTemporaryDir dir;
+};
+
+// The frames the screen window shows, each taken at the yield after it.
+std::vector<QImage> playedFrames(int count)
+{
+    SurfaceRecorder recorder;
+    std::vector<QImage> frames;
+    std::function<void()> take = [&] {
+        if (recorder.on("screeen", SurfaceOp::Polyline).size() > frames.size())
+            frames.push_back(screeen->surface().image().copy());
+        if (int(frames.size()) < count)
+            atNextYield(take);
+    };
+    atNextYield(take);
+    AnimateDrawing();
+    return frames;
+}
+
+// A three-drawing film in heavy lines at 7 frames a second, read back with
+// giflib: looping for ever, 14 hundredths a frame, and each frame the
+// screen window's pixels.
+TEST_F(FilmGif, EachFrameIsTheScreenWindowsFrame)
+{
+    for (int i = 0; i < 3; ++i)
+        clickDraw();
+    panel().mnuHeavy.trigger();
+    panel().Text10.setText("7");
+    CommonDialog::setSaveAnswer([this](const QString &) { return path("film.gif"); });
+    Form1->exportgif.trigger();
+
+    int error = 0;
+    GifFileType *gif = DGifOpenFileName(QFile::encodeName(path("film.gif")).constData(), &error);
+    ASSERT_TRUE(gif && DGifSlurp(gif) == GIF_OK) << GifErrorString(error);
+    EXPECT_EQ(QSize(gif->SWidth, gif->SHeight), QSize(400, 400));
+    ASSERT_EQ(gif->ImageCount, 3);
+    const ExtensionBlock *looping = gif->SavedImages[0].ExtensionBlocks;
+    ASSERT_GE(gif->SavedImages[0].ExtensionBlockCount, 2);
+    EXPECT_EQ(QByteArray(reinterpret_cast<char *>(looping[0].Bytes), looping[0].ByteCount), "NETSCAPE2.0");
+    EXPECT_EQ(QByteArray(reinterpret_cast<char *>(looping[1].Bytes), looping[1].ByteCount), QByteArray("\1\0\0", 3));
+
+    screeen->show();
+    screeen->client().resize(400, 400);
+    tickEvery(1000);
+    const std::vector<QImage> shown = playedFrames(3);
+    ASSERT_EQ(shown.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        GraphicsControlBlock control{};
+        DGifSavedExtensionToGCB(gif, i, &control);
+        EXPECT_EQ(control.DelayTime, 14);
+        const SavedImage &frame = gif->SavedImages[i];
+        ASSERT_TRUE(frame.ImageDesc.ColorMap && frame.ImageDesc.Width == 400 && frame.ImageDesc.Height == 400);
+        std::set<QRgb> colors;
+        for (int y = 0; y < 400; ++y)
+            for (int x = 0; x < 400; ++x) {
+                const GifColorType c = frame.ImageDesc.ColorMap->Colors[frame.RasterBits[y * 400 + x]];
+                const QRgb pixel = qRgb(c.Red, c.Green, c.Blue);
+                colors.insert(pixel);
+                ASSERT_EQ(pixel, shown[std::size_t(i)].pixel(x, y)) << i << " " << x << "," << y;
+            }
+        EXPECT_EQ(colors, (std::set<QRgb>{qRgb(0, 0, 0), toQColor(drawings[i].color).rgb()}));
+    }
+    DGifCloseFile(gif, &error);
+}
+
+TEST_F(FilmGif, DelaysRoundTheFramesPacing)
+{
+    for (const auto &[milliseconds, delay] : std::vector<std::pair<double, int>>{
+             {1000.0 / 30, 3}, {25, 3}, {24.9, 2}, {0, 2}, {-5, 2}, {1000, 100}, {1e12, 0xFFFF}})
+        EXPECT_EQ(GifFrameDelay(milliseconds), delay) << milliseconds;
+}
+
+// An empty list and a cancelled export write nothing, and only the empty
+// list says so.
+TEST_F(FilmGif, NothingIsWrittenForAnEmptyListOrACancel)
+{
+    CommonDialog::setSaveAnswer([this](const QString &) { return path("film.gif"); });
+    Form1->exportgif.trigger();
+    EXPECT_EQ(errbox->Label1.caption(), "there are no drawings to make a film of");
+    errbox->hide();
+    for (int i = 0; i < 4; ++i)
+        clickDraw();
+    ProgressDialog::setCancelAnswer([](int done) { return done == 2; });
+    Form1->exportgif.trigger();
+    EXPECT_FALSE(QFileInfo::exists(path("film.gif")));
+    EXPECT_FALSE(errbox.isLoaded() && errbox->isVisible());
+}
+
+} // namespace
