@@ -1,15 +1,23 @@
 #!/bin/sh
-# Installs what is missing, builds Rondel, then starts it ("run") or runs
-# the test suite ("test"). Works as root and as a user with sudo.
+# Installs what is missing, builds Rondel, then starts it ("run"), runs the
+# test suite ("test") or makes the Debian package ("package"). Works as root
+# and as a user with sudo.
 set -eu
 
 mode=${1:-run}
-packages="cmake make g++ qt6-base-dev libgif-dev libgtest-dev libbenchmark-dev"
-if [ "$mode" = test ]; then
-    # The tests check the saved files and the desktop entry with the tools
-    # that read them, and full screen under a window manager.
-    packages="$packages libwmf-bin fonts-urw-base35 librsvg2-bin desktop-file-utils xvfb xauth x11-utils openbox"
-fi
+program="cmake make g++ qt6-base-dev libgif-dev"
+# Packages are made by CPack, which reads the dependencies off the program.
+packager="dpkg-dev file"
+case "$mode" in
+run) packages="$program libgtest-dev libbenchmark-dev" parts=ON ;;
+# The tests check the saved files, the desktop entry, the metadata, the
+# manual page and the package with the tools that read them, and full
+# screen under a window manager.
+test) packages="$program libgtest-dev libbenchmark-dev $packager libwmf-bin fonts-urw-base35 librsvg2-bin
+    desktop-file-utils appstream groff-base xvfb xauth x11-utils openbox" parts=ON ;;
+package) packages="$program $packager" parts=OFF ;;
+*) echo "usage: $0 [run|test|package]" >&2; exit 2 ;;
+esac
 here=$(cd "$(dirname "$0")" && pwd)
 build="$here/build"
 
@@ -24,11 +32,11 @@ if [ -n "$missing" ]; then
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
 fi
 
-cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release -DRONDEL_TESTS=$parts -DRONDEL_BENCH=$parts
 cmake --build "$build" -j "$(nproc)"
 
 case "$mode" in
 run) exec "$build/app/rondel" ;;
 test) cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure ;;
-*) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+package) cd "$build" && cpack -G DEB ;;
 esac

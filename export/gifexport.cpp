@@ -13,6 +13,7 @@
 #include "platform/savefile.h"
 #include "platform/twips.h"
 
+#include <algorithm>
 #include <array>
 #include <gif_lib.h>
 #include <vector>
@@ -33,19 +34,19 @@ int writeToFile(GifFileType *gif, const GifByteType *data, int size)
 class IndexedFrame
 {
 public:
-    // False when the picture holds more colours than a table takes.
-    bool index(const QImage &picture)
+    // The part of the picture; false when it holds more colours than a
+    // table takes.
+    bool index(const QImage &picture, QRect part)
     {
         m_colors.clear();
-        const int width = picture.width(), height = picture.height();
-        m_pixels.resize(std::size_t(width) * std::size_t(height));
+        m_pixels.resize(std::size_t(part.width()) * std::size_t(part.height()));
         GifPixelType *out = m_pixels.data();
         // Runs of one colour are the rule: only a change looks the table up.
         QRgb last = 0;
         GifPixelType lastIndex = 0;
-        for (int y = 0; y < height; ++y) {
+        for (int y = part.top(); y <= part.bottom(); ++y) {
             const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
-            for (int x = 0; x < width; ++x) {
+            for (int x = part.left(); x <= part.right(); ++x) {
                 const QRgb pixel = line[x] | 0xFF000000;
                 if (pixel != last || m_colors.empty()) {
                     const std::optional<GifPixelType> found = colorIndex(pixel);
@@ -104,6 +105,33 @@ void drawFrame(QImage &picture, std::int16_t index)
     PaintPolyline(picture, FramePen(index), false, framePoints.data(), lastFramePoint + 1);
 }
 
+// The smallest rectangle outside which the frame is the one before it: a
+// viewer draws each frame over the last, and LZW compression takes most of
+// the time per pixel. A single pixel when nothing changed, as a frame needs
+// one.
+QRect changedPart(const QImage &before, const QImage &after)
+{
+    if (before.isNull())
+        return after.rect();
+    const int width = after.width();
+    int top = -1, bottom = -1, left = width, right = -1;
+    for (int y = 0; y < after.height(); ++y) {
+        const auto *was = reinterpret_cast<const QRgb *>(before.constScanLine(y));
+        const auto *is = reinterpret_cast<const QRgb *>(after.constScanLine(y));
+        if (std::equal(is, is + width, was))
+            continue;
+        top = top < 0 ? y : top;
+        bottom = y;
+        left = int(std::mismatch(is, is + left, was).first - is);
+        for (int x = width - 1; x > right; --x)
+            if (is[x] != was[x]) {
+                right = x;
+                break;
+            }
+    }
+    return top < 0 ? QRect(0, 0, 1, 1) : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
 bool putLooping(GifFileType *gif)
 {
     // The Netscape extension with a loop count of 0: for ever.
@@ -114,15 +142,15 @@ bool putLooping(GifFileType *gif)
            EGifPutExtensionBlock(gif, sizeof loops, loops) == GIF_OK && EGifPutExtensionTrailer(gif) == GIF_OK;
 }
 
-bool putFrame(GifFileType *gif, IndexedFrame &frame, int delay)
+bool putFrame(GifFileType *gif, IndexedFrame &frame, QRect part, int delay)
 {
     const GraphicsControlBlock control{DISPOSE_DO_NOT, false, delay, NO_TRANSPARENT_COLOR};
     GifByteType extension[4];
     const ColorMapObject table = frame.table();
     return EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, int(EGifGCBToExtension(&control, extension)), extension) ==
                GIF_OK &&
-           EGifPutImageDesc(gif, 0, 0, Side, Side, false, &table) == GIF_OK &&
-           EGifPutLine(gif, frame.pixels(), Side * Side) == GIF_OK;
+           EGifPutImageDesc(gif, part.left(), part.top(), part.width(), part.height(), false, &table) == GIF_OK &&
+           EGifPutLine(gif, frame.pixels(), part.width() * part.height()) == GIF_OK;
 }
 
 bool writeFrames(GifFileType *gif, int delay, QString &reason, const std::function<bool(int done)> &goOn)
@@ -130,18 +158,22 @@ bool writeFrames(GifFileType *gif, int delay, QString &reason, const std::functi
     EGifSetGifVersion(gif, true);
     if (EGifPutScreenDesc(gif, Side, Side, 8, 0, nullptr) != GIF_OK || !putLooping(gif))
         return false;
-    QImage picture(Side, Side, QImage::Format_RGB32);
+    QImage picture(Side, Side, QImage::Format_RGB32), before;
     IndexedFrame frame;
     // Read once, as the film reads it.
     const int frames = drawCount;
     for (int i = 0; i < frames; ++i) {
         drawFrame(picture, std::int16_t(i));
-        if (!frame.index(picture)) {
+        const QRect part = changedPart(before, picture);
+        if (!frame.index(picture, part)) {
             reason = QString("frame %1 has more than 256 colours").arg(i + 1);
             return false;
         }
-        if (!putFrame(gif, frame, delay) || (goOn && !goOn(i + 1)))
+        if (!putFrame(gif, frame, part, delay) || (goOn && !goOn(i + 1)))
             return false;
+        std::swap(before, picture);
+        if (picture.isNull())
+            picture = QImage(Side, Side, QImage::Format_RGB32);
     }
     return true;
 }

@@ -3,7 +3,8 @@
 // File -> Export film as GIF: the drawing film as an animated GIF for
 // sharing, one frame per drawing since the last clear, each exactly as the
 // screen window shows it at its design size, looping for ever. Every frame
-// carries a colour table of its own colours only, so nothing is lost.
+// holds the part that changed and a colour table of its own colours only,
+// so nothing is lost.
 
 #include <QString>
 #include <functional>
