@@ -129,7 +129,9 @@ bool FinishFrame(FrameTiming timing)
     if (!FilmGoesOn())
         return false;
     WaitFrame(timing.deadline);
-    if (LoopHandedOver())
+    // A window hidden during the wait shows no more frames, and an endless
+    // film must add none to the list.
+    if (LoopHandedOver() || !ScreenShown())
         return false;
     if (meterOn)
         drawMeter(timing.start);

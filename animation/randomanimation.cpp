@@ -69,9 +69,10 @@ void playRandom()
         // Each pass replaces the drawings with its frames, claimed one by
         // one, so that the list stays whole for a replay.
         passFrames = frames;
-        // The whole film is one change of the list, undone at once.
+        // The whole film is one change of the list, undone at once, and
+        // so is a film resumed after a pause.
         if (!std::exchange(remembered, true))
-            RememberReplaced("film");
+            RememberReplaced(Replacement::Film);
         drawCount = 0;
         for (std::int16_t i = 0; i < frames; ++i) {
             const FrameTiming timing = StartFrame();

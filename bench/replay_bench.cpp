@@ -42,7 +42,7 @@ void BM_DrawCurveCalls(benchmark::State &state)
 void BM_UndoClearAlone(benchmark::State &state)
 {
     fillList();
-    RememberReplaced("clear");
+    RememberReplaced(Replacement::Clear);
     drawCount = 0;
     for (auto _ : state) {
         DrawingHistory().undo();

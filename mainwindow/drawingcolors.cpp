@@ -19,7 +19,7 @@ Color RandomColor()
 void NextColor()
 {
     MainPanel &panel = *Form1;
-    if (panel.randomize.isEnabled()) {
+    if (!RandomColorMode()) {
         paletteIndex = std::int16_t((paletteIndex + 1) % 8);
         panel.chip0.setBackColor(palette.at(paletteIndex));
     } else {
@@ -27,19 +27,28 @@ void NextColor()
     }
 }
 
+bool RandomColorMode()
+{
+    return !Form1->randomize.isEnabled();
+}
+
+void SetRandomColorMode(bool random)
+{
+    Form1->randomize.setEnabled(!random);
+    Form1->prims.setEnabled(random);
+}
+
 void MainPanel::prims_Click()
 {
     chip0.setBackColor(RGB(0, 0, 0));
-    randomize.setEnabled(true);
-    prims.setEnabled(false);
+    SetRandomColorMode(false);
     DrawSetup();
 }
 
 void MainPanel::randomize_Click()
 {
     chip0.setBackColor(RandomColor());
-    randomize.setEnabled(false);
-    prims.setEnabled(true);
+    SetRandomColorMode(true);
     DrawSetup();
 }
 

@@ -11,3 +11,8 @@
 Color RandomColor();
 // Puts the colour of the next drawing into the chip.
 void NextColor();
+
+// The colour mode is random while the "Random colors" item is disabled;
+// setting it enables the item of the other mode.
+bool RandomColorMode();
+void SetRandomColorMode(bool random);

@@ -1,6 +1,7 @@
 #include "drawingfiles.h"
 
 #include "canvaswindow.h"
+#include "drawingcolors.h"
 #include "infowindows/errorwindow.h"
 #include "mainpanel.h"
 #include "setuppreview.h"
@@ -25,8 +26,7 @@ Drawing CurrentDrawing()
 {
     Drawing drawing;
     drawing.records.assign(drawings.begin(), drawings.begin() + drawCount);
-    // The enabled colour item offers the mode that is not active.
-    drawing.colorMode = Form1->randomize.isEnabled() ? ColorMode::Primary : ColorMode::Random;
+    drawing.colorMode = RandomColorMode() ? ColorMode::Random : ColorMode::Primary;
     drawing.nextColor = Form1->chip0.backColor();
     drawing.zoom = zoomFactor;
     return drawing;
@@ -34,16 +34,14 @@ Drawing CurrentDrawing()
 
 void ShowDrawing(const Drawing &drawing)
 {
-    RememberReplaced("open");
+    RememberReplaced(Replacement::Open);
     const std::size_t count = std::min(drawing.records.size(), std::size_t(DrawingSlots));
     std::copy_n(drawing.records.begin(), count, drawings.begin());
     drawCount = std::int16_t(count);
     MainPanel &panel = *Form1;
     panel.saveas.setEnabled(drawCount > 0);
-    if (drawing.colorMode) {
-        panel.randomize.setEnabled(*drawing.colorMode == ColorMode::Primary);
-        panel.prims.setEnabled(*drawing.colorMode == ColorMode::Random);
-    }
+    if (drawing.colorMode)
+        SetRandomColorMode(*drawing.colorMode == ColorMode::Random);
     if (drawing.nextColor)
         panel.chip0.setBackColor(*drawing.nextColor);
     if (drawing.zoom) {

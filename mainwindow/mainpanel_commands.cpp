@@ -81,7 +81,7 @@ void MainPanel::start_Click()
 void MainPanel::Command1_Click()
 {
     if (drawCount > 0)
-        RememberReplaced("clear");
+        RememberReplaced(Replacement::Clear);
     canvas->surface().clear();
     saveas.setEnabled(false);
     drawCount = 0;

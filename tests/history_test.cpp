@@ -9,12 +9,13 @@ struct State {
     std::vector<std::pair<Color, double>> drawings; // colour and pen distance
     Color chip;
     int paletteIndex;
+    bool randomColors;
     bool saveable;
     bool operator==(const State &) const = default;
 };
 State current()
 {
-    State state{{}, Form1->chip0.backColor(), paletteIndex, Form1->saveas.isEnabled()};
+    State state{{}, Form1->chip0.backColor(), paletteIndex, !Form1->randomize.isEnabled(), Form1->saveas.isEnabled()};
     for (int i = 0; i < drawCount; ++i)
         state.drawings.emplace_back(drawings[i].color, drawings[i].penDistance);
     return state;
@@ -37,11 +38,13 @@ TEST_F(History, UndoAndRedoWalkTheStepsBackAndForth)
         {clickDraw, "Undo draw"},
         {clickGeneratorDraw, "Undo family of 51 curves"},
         {[] { ShowDrawing(Drawing{{panelRecord(60, 40, 10, 0, 0)}, ColorMode::Random, RGB(1, 2, 3), 0.25}); }, "Undo open"},
-        {[] {
+        {[] { // paused and resumed
              panel().Check3.setValue(1);
              atYield(3, clickScreen);
              animStopped = false;
              RunRandomAnimation();
+             atYield(3, clickScreen);
+             clickScreen();
          },
          "Undo film"}};
     for (const auto &[change, caption] : changes) {
@@ -73,6 +76,17 @@ TEST_F(History, UndoAndRedoWalkTheStepsBackAndForth)
     atYield(2, [] { Form1->redo.trigger(); });
     AnimateDrawing();
     EXPECT_EQ(drawCount, 2);
+
+    // A draw during the endless film ends it, and the film adds no frame
+    // after the draw's: undo and redo give back the very list.
+    panel().Check1.setValue(0);
+    atYield(3, clickDraw);
+    animStopped = false;
+    RunRandomAnimation();
+    const State drawn = current();
+    Form1->undo.trigger();
+    Form1->redo.trigger();
+    EXPECT_TRUE(current() == drawn);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "drawinghistory.h"
 
+#include "mainwindow/drawingcolors.h"
 #include "mainwindow/mainpanel.h"
 
 #include <QUndoStack>
@@ -70,17 +71,31 @@ private:
     NextDrawingColor m_after;
 };
 
+QString textOf(Replacement kind)
+{
+    switch (kind) {
+    case Replacement::Clear: return "clear";
+    case Replacement::Open: return "open";
+    case Replacement::Film: return "film";
+    }
+    return {};
+}
+
 // Holds the list that is not the live one: the one replaced, or after an
 // undo the one the change had left.
 class ReplacedStep : public DrawingStep
 {
 public:
-    explicit ReplacedStep(const QString &what)
-        : DrawingStep(what), m_other(currentList()), m_otherColor(CurrentNextDrawingColor())
+    explicit ReplacedStep(Replacement kind)
+        : DrawingStep(textOf(kind)), m_kind(kind), m_other(currentList()), m_otherColor(CurrentNextDrawingColor()),
+          m_otherRandomMode(RandomColorMode())
     {
     }
 
     void undo() override { swap(); }
+    int id() const override { return m_kind == Replacement::Film ? int(Replacement::Film) : -1; }
+    // The film after this one continues it: the list before both is kept.
+    bool mergeWith(const QUndoCommand *) override { return true; }
 
 protected:
     void redoChange() override { swap(); }
@@ -95,10 +110,19 @@ private:
         setNextDrawingColor(m_otherColor);
         m_other = std::move(live);
         m_otherColor = liveColor;
+        // Only an open changes the colour mode; the menu's own changes of
+        // it are no steps, and undoing a clear does not take them back.
+        if (m_kind == Replacement::Open) {
+            const bool liveRandomMode = RandomColorMode();
+            SetRandomColorMode(m_otherRandomMode);
+            m_otherRandomMode = liveRandomMode;
+        }
     }
 
+    Replacement m_kind;
     std::vector<DrawingRecord> m_other;
     NextDrawingColor m_otherColor;
+    bool m_otherRandomMode;
 };
 
 // The list as a step left it: Save as offered when it holds drawings, and
@@ -130,9 +154,9 @@ void RememberAdded(const QString &what, std::int16_t from, NextDrawingColor befo
     DrawingHistory().push(new AddedStep(what, from, before));
 }
 
-void RememberReplaced(const QString &what)
+void RememberReplaced(Replacement kind)
 {
-    DrawingHistory().push(new ReplacedStep(what));
+    DrawingHistory().push(new ReplacedStep(kind));
 }
 
 // The replay comes after the stack's own step: a second undo inside its

@@ -29,8 +29,12 @@ NextDrawingColor CurrentNextDrawingColor();
 // Records [from, drawCount) were just added; before is the next colour as
 // it was before them.
 void RememberAdded(const QString &what, std::int16_t from, NextDrawingColor before);
-// The list is about to be replaced: keeps it, with the next colour.
-void RememberReplaced(const QString &what);
+// The list is about to be cleared, replaced by a file's (which may bring
+// its colour mode), or by an endless film's frames: keeps it, with the next
+// colour. A film that follows a film, as one resumed after a pause does,
+// goes on in the same step.
+enum class Replacement { Clear, Open, Film };
+void RememberReplaced(Replacement kind);
 
 // The stack the Edit menu follows.
 QUndoStack &DrawingHistory();
