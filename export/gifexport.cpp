@@ -1,5 +1,7 @@
 #include "gifexport.h"
 
+#include "gifcode.h"
+
 #include "animation/animation.h"
 #include "animation/frame.h"
 #include "animation/screenwindow.h"
@@ -41,21 +43,19 @@ public:
         m_colors.clear();
         m_pixels.resize(std::size_t(part.width()) * std::size_t(part.height()));
         GifPixelType *out = m_pixels.data();
-        // Runs of one colour are the rule: only a change looks the table up.
-        QRgb last = 0;
-        GifPixelType lastIndex = 0;
+        // Runs of one colour are the rule: only a run's first pixel looks
+        // the table up.
         for (int y = part.top(); y <= part.bottom(); ++y) {
             const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
-            for (int x = part.left(); x <= part.right(); ++x) {
-                const QRgb pixel = line[x] | 0xFF000000;
-                if (pixel != last || m_colors.empty()) {
-                    const std::optional<GifPixelType> found = colorIndex(pixel);
-                    if (!found)
-                        return false;
-                    last = pixel;
-                    lastIndex = *found;
+            for (int x = part.left(); x <= part.right();) {
+                const QRgb pixel = line[x];
+                const std::optional<GifPixelType> found = colorIndex(pixel | 0xFF000000);
+                if (!found)
+                    return false;
+                const int start = x;
+                while (++x <= part.right() && line[x] == pixel) {
                 }
-                *out++ = lastIndex;
+                out = std::fill_n(out, x - start, *found);
             }
         }
         return true;
@@ -142,15 +142,16 @@ bool putLooping(GifFileType *gif)
            EGifPutExtensionBlock(gif, sizeof loops, loops) == GIF_OK && EGifPutExtensionTrailer(gif) == GIF_OK;
 }
 
-bool putFrame(GifFileType *gif, IndexedFrame &frame, QRect part, int delay)
+bool putFrame(GifFileType *gif, IndexedFrame &frame, QRect part, int delay, GifCode &code)
 {
     const GraphicsControlBlock control{DISPOSE_DO_NOT, false, delay, NO_TRANSPARENT_COLOR};
     GifByteType extension[4];
     const ColorMapObject table = frame.table();
+    const std::size_t size = std::size_t(part.width()) * std::size_t(part.height());
     return EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, int(EGifGCBToExtension(&control, extension)), extension) ==
                GIF_OK &&
            EGifPutImageDesc(gif, part.left(), part.top(), part.width(), part.height(), false, &table) == GIF_OK &&
-           EGifPutLine(gif, frame.pixels(), part.width() * part.height()) == GIF_OK;
+           PutGifCode(gif, code.blocks({frame.pixels(), size}, table.BitsPerPixel));
 }
 
 bool writeFrames(GifFileType *gif, int delay, QString &reason, const std::function<bool(int done)> &goOn)
@@ -160,6 +161,7 @@ bool writeFrames(GifFileType *gif, int delay, QString &reason, const std::functi
         return false;
     QImage picture(Side, Side, QImage::Format_RGB32), before;
     IndexedFrame frame;
+    GifCode code;
     // Read once, as the film reads it.
     const int frames = drawCount;
     for (int i = 0; i < frames; ++i) {
@@ -169,7 +171,7 @@ bool writeFrames(GifFileType *gif, int delay, QString &reason, const std::functi
             reason = QString("frame %1 has more than 256 colours").arg(i + 1);
             return false;
         }
-        if (!putFrame(gif, frame, part, delay) || (goOn && !goOn(i + 1)))
+        if (!putFrame(gif, frame, part, delay, code) || (goOn && !goOn(i + 1)))
             return false;
         std::swap(before, picture);
         if (picture.isNull())
