@@ -89,10 +89,7 @@ void GifCode::clearTable()
 {
     const std::size_t used = std::size_t(std::max(m_nextCode, 0)) << m_rootBits;
     std::fill_n(m_next.begin(), std::min(used, m_next.size()), 0);
-    for (std::size_t color = 0; color < m_longestRun.size(); ++color) {
-        m_longestRun[color] = 1;
-        m_runCode[runIndex(int(color), 1)] = std::uint16_t(color);
-    }
+    std::fill(m_longestRun.begin(), m_longestRun.end(), 1);
     m_bits = m_rootBits + 1;
     m_nextCode = (1 << m_rootBits) + 2;
 }
