@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <csignal>
 #include <unistd.h>
+#include <utility>
 
 SaveFile::SaveFile(const QString &name) : m_name(name), m_inPlace(holdsNoRegularFile(name))
 {
@@ -88,6 +89,7 @@ void SaveFile::cancel()
 
 namespace {
 int copiesRunning = 0;
+bool endHeld = false;
 
 // A reader that goes away makes a write fail with a reason, not end the
 // program with SIGPIPE.
@@ -111,6 +113,12 @@ bool SaveFile::copying()
     return copiesRunning > 0;
 }
 
+bool SaveFile::holdEnd()
+{
+    endHeld = copying();
+    return endHeld;
+}
+
 bool SaveFile::copyInPlace()
 {
     // Non-blocking: a pipe that nobody reads is refused; while its reader
@@ -118,6 +126,19 @@ bool SaveFile::copyInPlace()
     const int target = ::open(QFile::encodeName(m_name).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (target < 0)
         return fail(qt_error_string(errno));
+    QString reason = copyInto(target);
+    if (::close(target) != 0 && reason.isEmpty() && errno != EINTR)
+        reason = qt_error_string(errno);
+    if (std::exchange(endHeld, false))
+        End();
+    if (!reason.isEmpty())
+        return fail(reason);
+    m_device->close();
+    return true;
+}
+
+QString SaveFile::copyInto(int target)
+{
     const PipeSignalIgnored ignored;
     constexpr int LongestStall = 10000; // milliseconds
     QElapsedTimer sinceProgress;
@@ -146,10 +167,5 @@ bool SaveFile::copyInPlace()
             }
         }
     }
-    if (::close(target) != 0 && reason.isEmpty() && errno != EINTR)
-        reason = qt_error_string(errno);
-    if (!reason.isEmpty())
-        return fail(reason);
-    m_device->close();
-    return true;
+    return reason;
 }

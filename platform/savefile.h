@@ -42,10 +42,14 @@ public:
     // True while a file is being copied into a pipe whose reader is slow;
     // the program handles events meanwhile, and starts no other save.
     static bool copying();
+    // True while copying: the program then ends once the copy is done, as
+    // a reader given half a file would take it for a whole one.
+    static bool holdEnd();
 
 private:
     bool fail(const QString &reason);
     bool copyInPlace();
+    QString copyInto(int target);
 
     QString m_name;
     bool m_inPlace;

@@ -1,5 +1,7 @@
 #include "system.h"
 
+#include "savefile.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPointer>
@@ -110,6 +112,8 @@ int beepCount()
 
 void End()
 {
+    if (SaveFile::holdEnd())
+        return;
     if (endHook) {
         endHook();
         return;

@@ -35,7 +35,8 @@ void Beep();
 // How many times Beep has sounded in this run.
 int beepCount();
 
-// Ends the process at once with status 0, abandoning any running loop.
+// Ends the process at once with status 0, abandoning any running loop;
+// a save copying into a pipe is finished first, and ends it when done.
 void End();
 
 // Lets a test see End without the process ending; an empty hook restores

@@ -1,6 +1,7 @@
 #include "core/curvetrace.h"
 #include "infowindows/errorwindow.h"
 #include "mainwindow/canvaswindow.h"
+#include "platform/savefile.h"
 #include "support/fixtures.h"
 
 #include <QClipboard>
@@ -235,6 +236,45 @@ TEST_F(Pictures, APipeIsWrittenInPlace)
     exportAs(Form1->exportsvg, path("plot.svg"));
     EXPECT_EQ(meanwhile, "the last save is still being written into its pipe");
     EXPECT_EQ(errbox->Label1.caption(), "could not save \"" + path("plot.svg") + "\": Broken pipe");
+}
+
+// Exit while a save copies into a pipe: the program ends once the reader
+// has the whole file, not half of it.
+TEST_F(Pictures, ExitWaitsForTheCopyIntoAPipe)
+{
+    for (int i = 0; i < 100; ++i)
+        clickDraw();
+    exportAs(Form1->exportsvg, path("whole.svg"));
+    const QByteArray pipe = QFile::encodeName(path("plot.svg"));
+    ASSERT_EQ(mkfifo(pipe.constData(), 0600), 0);
+    const int reader = ::open(pipe.constData(), O_RDONLY | O_NONBLOCK);
+    QByteArray received;
+    int ends = 0, endsAtExit = -1;
+    setEndHook([&] { ++ends; });
+    const auto readAll = [&] {
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(reader, buffer, sizeof buffer)) > 0;)
+            received.append(buffer, n);
+    };
+    std::function<void()> meanwhile = [&] {
+        if (endsAtExit < 0) {
+            Form1->exit.trigger();
+            endsAtExit = ends;
+        }
+        readAll();
+        if (SaveFile::copying())
+            atNextYield(meanwhile);
+    };
+    atNextYield(meanwhile);
+    exportAs(Form1->exportsvg, path("plot.svg"));
+    readAll();
+    setEndHook({});
+    ::close(reader);
+    EXPECT_EQ(endsAtExit, 0);
+    EXPECT_EQ(ends, 1);
+    QFile whole(path("whole.svg"));
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    EXPECT_EQ(received, whole.readAll());
 }
 
 } // namespace
