@@ -12,6 +12,7 @@ struct Loop {
 };
 std::optional<Loop> running;
 std::optional<Loop> handedOver;
+int holds = 0;
 
 void markStopped(LongLoop kind)
 {
@@ -24,7 +25,7 @@ void markStopped(LongLoop kind)
 
 void RunLongLoop(LongLoop kind, void (*loop)())
 {
-    if (running) {
+    if (running || holds > 0) {
         handedOver = Loop{kind, loop};
         return;
     }
@@ -46,4 +47,18 @@ bool LoopHandedOver()
 bool LongLoopRunning(LongLoop kind)
 {
     return running && running->kind == kind;
+}
+
+LongLoopsHeld::LongLoopsHeld()
+{
+    ++holds;
+}
+
+// A loop running under the task takes the one asked for at its next check.
+LongLoopsHeld::~LongLoopsHeld()
+{
+    if (--holds > 0 || running || !handedOver)
+        return;
+    const Loop next = *std::exchange(handedOver, std::nullopt);
+    RunLongLoop(next.kind, next.run);
 }

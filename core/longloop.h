@@ -22,3 +22,16 @@ bool LoopHandedOver();
 
 // True while a loop of the kind runs.
 bool LongLoopRunning(LongLoop kind);
+
+// While one lives, long loops wait: a task that yields to a modal progress
+// (a film written to a file) would otherwise stay under a loop started
+// there (a canvas resized, say) until it ended. The last loop asked for
+// meanwhile runs once the task is done.
+class LongLoopsHeld
+{
+public:
+    LongLoopsHeld();
+    ~LongLoopsHeld();
+    LongLoopsHeld(const LongLoopsHeld &) = delete;
+    LongLoopsHeld &operator=(const LongLoopsHeld &) = delete;
+};

@@ -5,6 +5,7 @@
 #include "animation/animation.h"
 #include "animation/frame.h"
 #include "animation/screenwindow.h"
+#include "core/longloop.h"
 #include "core/module1.h"
 #include "generator/generatorpanel.h"
 #include "infowindows/errorwindow.h"
@@ -180,12 +181,14 @@ bool writeFrames(GifFileType *gif, int delay, QString &reason, const std::functi
     return true;
 }
 
-// The frame delay the film runs at.
+// The frame delay the film runs at, once a rate has been chosen: films keep
+// it after the generator panel is closed. Rates above 1000 a second leave
+// it 0 but set the panel's meter.
 double filmFrameDelay()
 {
-    // The generator sets the meter's scale whenever it sets a frame rate.
     GeneratorPanel *panel = genbox.loaded();
-    return panel && panel->meter.surface().hasUserScale() ? frameDelay : UnchosenFrameDelay;
+    const bool chosen = frameDelay != 0 || (panel && panel->meter.surface().hasUserScale());
+    return chosen ? frameDelay : UnchosenFrameDelay;
 }
 } // namespace
 
@@ -219,6 +222,8 @@ void exportgif_Click()
         ShowError(NoFilmReason);
         return;
     }
+    // A replay or film asked for while the film is written starts after it.
+    const LongLoopsHeld held;
     ExportPicture(Form1->gifDialog, "GIF pictures (*.gif)|*.gif|all files (*.*)|*.*", "gif",
                   [](SaveFile &file, QString &reason) {
                       ProgressDialog progress(*Form1, "Export film as GIF", drawCount);

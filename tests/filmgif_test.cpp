@@ -1,6 +1,7 @@
 #include "animation/animation.h"
 #include "export/gifexport.h"
 #include "infowindows/errorwindow.h"
+#include "mainwindow/canvaswindow.h"
 #include "platform/progressdialog.h"
 #include "support/fixtures.h"
 
@@ -108,6 +109,44 @@ TEST_F(FilmGif, NothingIsWrittenForAnEmptyListOrACancel)
     Form1->exportgif.trigger();
     EXPECT_FALSE(QFileInfo::exists(path("film.gif")));
     EXPECT_FALSE(errbox.isLoaded() && errbox->isVisible());
+}
+
+// A canvas resized while the film is written asks for a replay, which
+// starts once the file is whole instead of holding the export under it.
+TEST_F(FilmGif, AReplayAskedForMeanwhileRunsAfterTheExport)
+{
+    for (int i = 0; i < 3; ++i)
+        clickDraw();
+    SurfaceRecorder recorder;
+    std::vector<std::size_t> curvesDuring;
+    ProgressDialog::setCancelAnswer([&](int done) {
+        if (done == 1)
+            canvas->resize(canvas->width() + 10, canvas->height());
+        curvesDuring.push_back(recorder.canvasCurves().size());
+        return false;
+    });
+    CommonDialog::setSaveAnswer([this](const QString &) { return path("film.gif"); });
+    Form1->exportgif.trigger();
+    EXPECT_EQ(curvesDuring, (std::vector<std::size_t>{0, 0, 0}));
+    EXPECT_EQ(recorder.canvasCurves().size(), 3u);
+    EXPECT_TRUE(QFileInfo(path("film.gif")).size() > 0 && !replaying);
+}
+
+// A rate chosen stays the film's, and the GIF's, once the generator panel
+// is closed.
+TEST_F(FilmGif, TheChosenRateOutlivesTheGeneratorPanel)
+{
+    clickDraw();
+    panel().Text10.setText("4");
+    genbox.unload();
+    CommonDialog::setSaveAnswer([this](const QString &) { return path("film.gif"); });
+    Form1->exportgif.trigger();
+    int error = 0;
+    GifFileType *gif = DGifOpenFileName(QFile::encodeName(path("film.gif")).constData(), &error);
+    GraphicsControlBlock control{};
+    ASSERT_TRUE(gif && DGifSlurp(gif) == GIF_OK && DGifSavedExtensionToGCB(gif, 0, &control) == GIF_OK);
+    EXPECT_EQ(control.DelayTime, 25);
+    DGifCloseFile(gif, &error);
 }
 
 } // namespace
