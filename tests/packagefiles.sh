@@ -10,6 +10,7 @@ dpkg-deb -c "$out"/rondel_*_*.deb | awk '{print $6}' | grep -v '/$' | sort >"$ou
 diff - "$out/files" <<'LIST'
 ./usr/bin/rondel
 ./usr/share/applications/rondel.desktop
+./usr/share/doc/rondel/changelog.gz
 ./usr/share/doc/rondel/copyright
 ./usr/share/icons/hicolor/scalable/apps/rondel.svg
 ./usr/share/man/man1/rondel.1.gz
