@@ -4,11 +4,24 @@
 #include "mainwindow/mainpanel.h"
 
 #include <QApplication>
+#include <cstdio>
+
+namespace {
+// Without windows the program's output is its own: a note of Qt's on the
+// session (no runtime folder, say) would read as a second error line.
+void keepQtsNotesQuiet(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    if (!NeedsDisplay(argc, argv))
+    if (!NeedsDisplay(argc, argv)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(&keepQtsNotesQuiet);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("rondel");
     QApplication::setApplicationVersion(RONDEL_VERSION);

@@ -58,7 +58,7 @@ public:
     MenuItem saveas{*this, "&Save as  (.wmf)", QKeySequence(Qt::CTRL | Qt::Key_S)};
     MenuItem exportsvg{*this, "Export as S&VG…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)};
     MenuItem exportpng{*this, "Export as P&NG…"};
-    MenuItem exportgif{*this, "Export film as GIF…"};
+    MenuItem exportgif{*this, "Export film as &GIF…"};
     MenuItem exit{*this, "E&xit"};
     MenuItem undo{*this, "Undo", QKeySequence(Qt::CTRL | Qt::Key_Z)};
     MenuItem redo{*this, "Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};

@@ -119,7 +119,7 @@ TEST_F(Files, TheCommandLineExportsWhatTheMenuExports)
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("DISPLAY");
         environment.remove("QT_QPA_PLATFORM");
-        environment.insert("XDG_RUNTIME_DIR", dir.path());
+        environment.remove("XDG_RUNTIME_DIR"); // Qt notes its absence
         rondel.setProcessEnvironment(environment);
         rondel.start(RONDEL_PROGRAM, arguments);
         rondel.write(input);
