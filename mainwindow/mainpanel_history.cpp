@@ -18,7 +18,6 @@ void MainPanel::connectHistory()
     };
     follow();
     connect(&history, &QUndoStack::indexChanged, this, follow);
-    connect(&history, &QUndoStack::cleanChanged, this, follow);
     connect(&undo, &MenuItem::clicked, this, &UndoDrawingChange);
     connect(&redo, &MenuItem::clicked, this, &RedoDrawingChange);
 }
