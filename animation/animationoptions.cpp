@@ -76,11 +76,12 @@ void GeneratorPanel::mnuFull_Click()
     if (fullScreen) {
         fullScreen = false;
         mnuFull.setCaption("full screen");
+        // The window gets its border and its place back with the flag.
         if (ScreenWindow *window = screeen.loaded())
-            window->followFullScreen();
+            window->leaveFullScreen();
     } else {
         fullScreen = true;
         mnuFull.setCaption("normal screen");
-        screeen->followFullScreen();
+        screeen->enterFullScreen();
     }
 }

@@ -13,6 +13,10 @@ void playDrawing()
     // Read once: a window resized during the film keeps its old centre and
     // scale until the next start.
     const ScreenSize size = OpenScreen();
+    // Showing the window handles events: a film stopped or handed over
+    // meanwhile shows none of the list it started with.
+    if (!FilmGoesOn())
+        return;
     // Records added or a clear made during the film do not change how many
     // frames it has.
     const int frames = drawCount;

@@ -79,15 +79,9 @@ void DrawFrame(std::int16_t index, ScreenSize size)
     surface.selectPen(PlaceholderPen);
 }
 
-bool ScreenShown()
-{
-    const ScreenWindow *window = screeen.loaded();
-    return window && window->isVisible();
-}
-
 bool FilmGoesOn()
 {
-    return !animStopped && ScreenShown() && !LoopHandedOver();
+    return !animStopped && !LoopHandedOver();
 }
 
 void WaitFrame(std::int64_t deadline)
@@ -129,9 +123,9 @@ bool FinishFrame(FrameTiming timing)
     if (!FilmGoesOn())
         return false;
     WaitFrame(timing.deadline);
-    // A window hidden during the wait shows no more frames, and an endless
-    // film must add none to the list.
-    if (LoopHandedOver() || !ScreenShown())
+    // A stop during the wait still lets the next frame be drawn; a loop
+    // handed over runs now.
+    if (LoopHandedOver())
         return false;
     if (meterOn)
         drawMeter(timing.start);

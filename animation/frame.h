@@ -27,13 +27,11 @@ Pen FramePen(std::int16_t index);
 
 // Maps the points to pixels of a W x H window, clears the screen window
 // and draws them as one polyline in the record's colour and penWidth.
-// Frames for a screen window that has been closed are dropped.
+// Frames for a screen window that is closed, hidden or minimised are
+// dropped.
 void DrawFrame(std::int16_t index, ScreenSize size);
 
-// The screen window is loaded and not hidden (it may be minimised).
-bool ScreenShown();
-// The film goes on: not stopped, its window shown, and no other long loop
-// handed over.
+// The film goes on: not stopped, and no other long loop handed over.
 bool FilmGoesOn();
 
 // When a frame started, and the tick before which the next may not start:

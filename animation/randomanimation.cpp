@@ -62,20 +62,22 @@ void playRandom()
     anistart->hide();
     rememberNumbers();
     std::int16_t frames = RandomizeAnimation();
-    bool remembered = false;
     while (!animStopped) {
         // Read at every pass: a new size or full screen shows from the next.
         const ScreenSize size = OpenScreen();
+        // Showing the window handles events: a film stopped or handed over
+        // meanwhile leaves the list as the user left it.
+        if (!FilmGoesOn())
+            return;
         // Each pass replaces the drawings with its frames, claimed one by
         // one, so that the list stays whole for a replay.
         passFrames = frames;
-        // The whole film is one change of the list, undone at once, and
-        // so is a film resumed after a pause.
-        if (!std::exchange(remembered, true))
-            RememberReplaced(Replacement::Film);
+        RememberFilmFrame();
         drawCount = 0;
         for (std::int16_t i = 0; i < frames; ++i) {
             const FrameTiming timing = StartFrame();
+            // A draw or a clear in the last wait was a step of its own.
+            RememberFilmFrame();
             const std::int16_t slot = StepAnimation(i);
             if (slot < 0)
                 break;
@@ -94,9 +96,9 @@ void playRandom()
         // Choosing the film of the drawing ends this one after its pass.
         if (genbox->Check1.value() == 1)
             animStopped = true;
-        // So does another long loop, or a window hidden or closed during the
-        // pass, even when the start dialog has armed the next film meanwhile.
-        if (LoopHandedOver() || !ScreenShown())
+        // So does another long loop, even when the start dialog has armed
+        // the next film meanwhile.
+        if (LoopHandedOver())
             return;
     }
 }

@@ -1,7 +1,6 @@
 #include "screenwindow.h"
 
 #include "animation.h"
-#include "core/longloop.h"
 #include "core/module1.h"
 #include "generator/generatorpanel.h"
 
@@ -13,34 +12,21 @@ ScreenWindow::ScreenWindow() : Form("screeen", "screen", ScreenDesignSize, Scree
     connect(this, &Form::keyPressed, this, &ScreenWindow::Form_KeyPress);
 }
 
-void ScreenWindow::followFullScreen()
+void ScreenWindow::enterFullScreen()
 {
-    if (m_full == fullScreen)
+    // A new border makes a new native window: only when it changes.
+    if (windowState() == WindowState::Maximized)
         return;
-    m_full = fullScreen;
-    // A new border makes a new native window, hidden for a moment: that is
-    // not the user hiding the film.
-    m_changingState = true;
-    if (m_full) {
-        setBorderStyle(BorderStyle::None);
-        setWindowState(WindowState::Maximized);
-    } else {
-        setWindowState(WindowState::Normal);
-        setBorderStyle(BorderStyle::Sizable);
-    }
-    m_changingState = false;
+    setBorderStyle(BorderStyle::None);
+    setWindowState(WindowState::Maximized);
 }
 
-void ScreenWindow::setVisible(bool visible)
+void ScreenWindow::leaveFullScreen()
 {
-    if (!m_changingState) {
-        if (visible)
-            followFullScreen();
-        else if (isVisible() && LongLoopRunning(LongLoop::Film))
-            // Nobody would see the film: it stops, as with Esc.
-            animStopped = true;
-    }
-    Form::setVisible(visible);
+    if (windowState() == WindowState::Normal)
+        return;
+    setWindowState(WindowState::Normal);
+    setBorderStyle(BorderStyle::Sizable);
 }
 
 void ScreenWindow::Form_Click()

@@ -2,13 +2,15 @@
 
 // The screen window, in which both animations play. A click pauses a
 // running animation and resumes a stopped one; Esc, or the close box,
-// stops it and closes the window, and hiding the window stops it too.
-// Frames are drawn straight onto the window, and each reaches the screen
-// before the wait that follows it; a minimised window draws none.
+// stops it and closes the window. Hiding the window stops nothing: the
+// frames go on, unseen, and the endless film shows the window again at its
+// next pass. Frames are drawn straight onto the window, and each reaches
+// the screen before the wait that follows it; a hidden or minimised window
+// draws none.
 //
-// Whenever the window is shown it takes the state fullScreen says:
-// borderless and filling the screen, or with its border at the size and
-// place it had before.
+// Full screen is applied when it is chosen and by the replay's way to the
+// endless film, not whenever the window is shown: a window made anew after
+// Esc has its designed size and border.
 
 #include "platform/form.h"
 
@@ -21,12 +23,12 @@ class ScreenWindow : public Form
 public:
     ScreenWindow();
 
-    // Takes the state fullScreen says, if it has not already.
-    void followFullScreen();
+    // Borderless and filling the screen, without showing the window.
+    void enterFullScreen();
+    // Back to its border, at the size and place it had before.
+    void leaveFullScreen();
     // Frames drawn now can be seen: the window is shown and not minimised.
     bool showsFrames() const { return isVisible() && !isMinimized(); }
-
-    void setVisible(bool visible) override;
 
 protected:
     void onUnload() override;
@@ -34,7 +36,4 @@ protected:
 private:
     void Form_Click();
     void Form_KeyPress(int charCode);
-
-    bool m_full = false;
-    bool m_changingState = false;
 };

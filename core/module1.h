@@ -25,6 +25,8 @@ struct DrawingRecord {
     double startAngle = 0; // radians
     Color color = 0;
     std::int16_t gearPosition = 0; // -100 inside ... 0 on the rim ... 100 outside
+
+    friend bool operator==(const DrawingRecord &, const DrawingRecord &) = default;
 };
 
 // Slots 0 to 5000; every access goes through at(), which checks the bound.

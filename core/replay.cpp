@@ -47,7 +47,7 @@ void Replay()
     if (genbox->Check3.value() == 1) {
         animStopped = false;
         if (fullScreen)
-            screeen->followFullScreen();
+            screeen->enterFullScreen();
         anistart->show();
         return;
     }

@@ -1,6 +1,5 @@
 #include "generatorpanel.h"
 
-#include "animation/screenwindow.h"
 #include "core/module1.h"
 #include "mainwindow/mainpanel.h"
 #include "platform/twips.h"
@@ -141,9 +140,6 @@ void GeneratorPanel::onLoad()
     penWidth = 1;
     fullScreen = false;
     meterOn = true;
-    // The screen window follows the flag, as the menu's caption does.
-    if (ScreenWindow *screen = screeen.loaded())
-        screen->followFullScreen();
 }
 
 void GeneratorPanel::onUnload()

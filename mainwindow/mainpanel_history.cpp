@@ -9,6 +9,10 @@
 void MainPanel::connectHistory()
 {
     redo.setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    // The drawings' history is the program's, whichever window has the
+    // focus: the canvas, a film's screen window or the generator.
+    undo.setShortcutContext(Qt::ApplicationShortcut);
+    redo.setShortcutContext(Qt::ApplicationShortcut);
     QUndoStack &history = DrawingHistory();
     const auto follow = [this, &history] {
         undo.setEnabled(history.canUndo());

@@ -2,6 +2,11 @@
 
 // A one-line text box; Change fires whenever its text changes, whether the
 // user typed or the program wrote it.
+//
+// A key that a menu item has as its shortcut, in the box's window or in
+// every window, is the menu item's, not the box's: Ctrl+Z undoes the
+// drawings wherever the focus is. Only the copy key stays the box's while
+// it holds selected text.
 
 #include <QLineEdit>
 
@@ -13,4 +18,7 @@ public:
 
 signals:
     void changed();
+
+protected:
+    bool event(QEvent *event) override;
 };

@@ -93,71 +93,80 @@ TEST_F(Films, AfterAHandoverTheNextClickActsOnTheLoopThatRuns)
     }
 }
 
-TEST_F(Films, TheScreenWindowTakesTheFullScreenStateWheneverItIsLoadedOrShown)
+bool screenIsFull()
 {
-    GeneratorPanel &panel = *genbox;
-    const auto expectFullScreen = [](bool full) {
-        EXPECT_EQ((std::vector{screeen->windowState() == WindowState::Maximized,
-                               bool(screeen->windowFlags() & Qt::FramelessWindowHint)}),
-                  std::vector<bool>(2, full));
-    };
-    // Chosen before the window was ever shown, and again after Esc has
-    // closed it: the film is centred in the window as it is shown.
-    panel.mnuFull.trigger();
-    for (int showing = 0; showing < 2; ++showing) {
-        filmOf(1);
-        SurfaceRecorder recorder;
-        AnimateDrawing();
-        expectFullScreen(true);
-        const int W = screeen->clientPixelWidth(), H = screeen->clientPixelHeight();
-        EXPECT_EQ(recorder.on("screeen", SurfaceOp::Polyline).at(0).points[0], QPoint(W / 2 + W / 2, H / 2));
-        EXPECT_EQ(panel.mnuFull.caption(), "normal screen");
-        QTest::keyClick(&*screeen, Qt::Key_Escape);
-    }
-    // The replay's way to the endless film makes it full screen as well.
-    panel.Check3.setValue(1);
-    clickCanvas();
-    expectFullScreen(true);
-    EXPECT_FALSE(screeen->isVisible());
-
-    // Back to normal: the border and the size from before. A new generator
-    // panel starts with normal screen, and the window follows.
-    panel.mnuFull.trigger();
-    expectFullScreen(false);
-    EXPECT_EQ(screeen->size(), QSize(400, 400));
-    panel.mnuFull.trigger();
-    genbox.unload();
-    EXPECT_EQ(genbox->mnuFull.caption(), "full screen");
-    expectFullScreen(false);
+    return screeen->windowState() == WindowState::Maximized && (screeen->windowFlags() & Qt::FramelessWindowHint);
 }
 
-// Hiding the screen window stops its film, as Esc does, but leaves it
-// loaded; a minimised window plays on without drawing.
-TEST_F(Films, AFilmNobodyCanSeeStopsOrDrawsNothing)
+// Full screen is applied when it is chosen and by the replay's way to the
+// endless film; the window made anew after Esc, and the film that a replay
+// with "animate" starts there, keep the designed size and border.
+TEST_F(Films, FullScreenIsAppliedWhenChosenAndOnTheWayToTheEndlessFilm)
 {
     GeneratorPanel &panel = *genbox;
+    // Chosen before the window was ever shown: the film is centred in the
+    // window as it is shown.
+    panel.mnuFull.trigger();
+    filmOf(1);
+    SurfaceRecorder recorder;
+    AnimateDrawing();
+    const int W = screeen->clientPixelWidth(), H = screeen->clientPixelHeight();
+    EXPECT_TRUE(screenIsFull() && W > 400);
+    EXPECT_EQ(recorder.on("screeen", SurfaceOp::Polyline).at(0).points[0], QPoint(W / 2 + W / 2, H / 2));
+
+    QTest::keyClick(&*screeen, Qt::Key_Escape);
+    recorder.clear();
+    clickCanvas();
+    EXPECT_TRUE(fullScreen && !screenIsFull());
+    EXPECT_EQ(recorder.on("screeen", SurfaceOp::Polyline).at(0).points[0], QPoint(400, 200));
+
+    // The start dialog's way applies it, leaving the window hidden.
+    screeen->hide();
+    replaying = false;
+    panel.Check3.setValue(1);
+    clickCanvas();
+    EXPECT_TRUE(screenIsFull() && !screeen->isVisible() && anistart->isVisible());
+
+    // Leaving it gives the border and the size back; a new generator panel
+    // resets the flag and its caption, and leaves the window as it is.
+    panel.mnuFull.trigger();
+    EXPECT_FALSE(screenIsFull());
+    EXPECT_EQ(QSize(screeen->clientPixelWidth(), screeen->clientPixelHeight()), QSize(400, 400));
+    panel.mnuFull.trigger();
+    genbox.unload();
+    EXPECT_TRUE(genbox->mnuFull.caption() == "full screen" && !fullScreen && screenIsFull());
+}
+
+// Hiding the screen window, as both "draw"s do, stops no film: the drawing
+// film plays its frames unseen, the endless one shows the window again at
+// its next pass, and a minimised window plays on without drawing.
+TEST_F(Films, AHiddenOrMinimisedWindowsFilmGoesOnUnseen)
+{
+    GeneratorPanel &panel = *genbox;
+    panel.Text10.setText("20"); // a meter with a scale, drawn after every frame
+    tickEvery(40);
     filmOf(3);
     SurfaceRecorder recorder;
     atYield(2, clickDraw);
     AnimateDrawing();
-    EXPECT_TRUE(animStopped && screeen.isLoaded());
     EXPECT_EQ(recorder.on("screeen", SurfaceOp::Polyline).size(), 1u);
+    EXPECT_EQ(recorder.on("meter", SurfaceOp::FillBox).size(), 3u);
+    EXPECT_TRUE(animStopped && drawCount == 4 && !screeen->isVisible());
 
-    // The generator's "draw" that opens the endless film's start dialog
-    // hides the window too: the running film ends within its wait, however
-    // long, although the dialog arms the next one.
+    // Passes of 10 frames and then of 1: the draw in the third frame's wait
+    // hides the frames up to the pass's end, and the next passes show them.
+    setRndSource([] { return 0.5f; });
     panel.Check3.setValue(1);
-    panel.Text10.setText("1e-300");
-    countClockReads();
-    atYield(2, [&] { QTest::mouseClick(&panel.Command1, Qt::LeftButton); });
+    recorder.clear();
+    atYield(4, clickDraw);
+    atYield(15, clickScreen);
     animStopped = false;
     RunRandomAnimation();
-    EXPECT_TRUE(reads < 1000 && anistart->isVisible() && !animStopped);
+    EXPECT_EQ(recorder.on("screeen", SurfaceOp::Polyline).size(), 3u + 3u);
+    EXPECT_TRUE(screeen->isVisible() && animStopped);
 
+    panel.Check1.setValue(1);
     filmOf(3);
-    panel.Text10.setText("30");
-    tickEvery(40);
-    screeen->show();
     screeen->showMinimized();
     recorder.clear();
     AnimateDrawing();

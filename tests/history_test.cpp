@@ -1,18 +1,20 @@
 #include "animation/animation.h"
 #include "mainwindow/drawingfiles.h"
+#include "mainwindow/canvaswindow.h"
 #include "support/fixtures.h"
+
+#include <QApplication>
+#include <QClipboard>
 
 namespace {
 
-// The list (colours and pen distances), the chip, the palette position,
-// the colour mode and Save as: what a step takes back.
-using State = std::tuple<std::vector<std::pair<Color, double>>, Color, int, bool, bool>;
+// The list, the chip, the palette position, the colour mode, the zoom and
+// Save as: what a step takes back.
+using State = std::tuple<std::vector<DrawingRecord>, Color, int, bool, double, bool>;
 State current()
 {
-    std::vector<std::pair<Color, double>> list;
-    for (int i = 0; i < drawCount; ++i)
-        list.emplace_back(drawings[i].color, drawings[i].penDistance);
-    return {list, Form1->chip0.backColor(), paletteIndex, !Form1->randomize.isEnabled(), Form1->saveas.isEnabled()};
+    return {{drawings.begin(), drawings.begin() + drawCount}, Form1->chip0.backColor(), paletteIndex,
+            !Form1->randomize.isEnabled(), zoomFactor, Form1->saveas.isEnabled()};
 }
 
 using History = FilmTest;
@@ -31,7 +33,7 @@ TEST_F(History, UndoAndRedoWalkTheStepsBackAndForth)
         {clickClear, "Undo clear"},
         {clickDraw, "Undo draw"},
         {clickGeneratorDraw, "Undo family of 51 curves"},
-        {[] { ShowDrawing(Drawing{{panelRecord(60, 40, 10, 0, 0)}, ColorMode::Random, RGB(1, 2, 3), 0.25}); }, "Undo open"},
+        {[] { ShowDrawing(Drawing{{panelRecord(60, 40, 10, 0, 0)}, ColorMode::Random, RGB(1, 2, 3), 0.5}); }, "Undo open"},
         {[] { // paused and resumed
              panel().Check3.setValue(1);
              atYield(3, clickScreen);
@@ -51,6 +53,7 @@ TEST_F(History, UndoAndRedoWalkTheStepsBackAndForth)
         Form1->undo.trigger();
         EXPECT_TRUE(current() == states[step - 1]) << step;
         EXPECT_EQ(int(recorder.canvasCurves().size()), drawCount) << step;
+        EXPECT_EQ(recorder.on("Picture1", SurfaceOp::Circle).back().color, Form1->chip0.backColor()) << step;
     }
     for (int step : {1, 2}) {
         Form1->redo.trigger();
@@ -71,16 +74,102 @@ TEST_F(History, UndoAndRedoWalkTheStepsBackAndForth)
     AnimateDrawing();
     EXPECT_EQ(drawCount, 2);
 
-    // A draw during the endless film ends it, and the film adds no frame
-    // after the draw's: undo and redo give back the very list.
+    // A draw during the endless film is a step of its own, and the film's
+    // frames after it another: each undoes to a list that was there.
     panel().Check1.setValue(0);
-    atYield(3, clickDraw);
+    std::vector<State> shown;
+    atYield(3, [&] {
+        shown.push_back(current());
+        clickDraw();
+        shown.push_back(current());
+        atYield(2, clickScreen);
+    });
     animStopped = false;
     RunRandomAnimation();
-    const State drawn = current();
-    Form1->undo.trigger();
-    Form1->redo.trigger();
-    EXPECT_TRUE(current() == drawn);
+    shown.push_back(current());
+    for (int step : {1, 0}) {
+        Form1->undo.trigger();
+        EXPECT_TRUE(current() == shown[step]) << step;
+    }
+    for (int step : {1, 2}) {
+        Form1->redo.trigger();
+        EXPECT_TRUE(current() == shown[step]) << step;
+    }
+}
+
+// A film handed over while its window is being shown, before its first
+// frame, leaves the list and the history as the change made in that yield
+// left them, and draws nothing.
+TEST_F(History, AFilmHandedOverBeforeItsFirstFrameChangesNothing)
+{
+    clickDraw();
+    const Drawing opened{{panelRecord(60, 40, 10, 0, 0)}, ColorMode::Primary, RGB(1, 2, 3), 0.25};
+    const struct {
+        void (*start)();
+        std::function<void()> change;
+        const char *undoCaption;
+        std::vector<DrawingRecord> list;
+    } films[] = {{[] { animStopped = false; RunRandomAnimation(); }, [&] { ShowDrawing(opened); }, "Undo open",
+                  opened.records},
+                 {&AnimateDrawing, [] { Form1->undo.trigger(); }, "Undo draw", {drawings[0]}}};
+    for (const auto &film : films) {
+        screeen.unload(); // shown anew, its showing yields
+        SurfaceRecorder recorder;
+        atNextYield(film.change);
+        film.start();
+        EXPECT_EQ(Form1->undo.caption(), film.undoCaption);
+        EXPECT_TRUE(std::equal(drawings.begin(), drawings.begin() + drawCount, film.list.begin(), film.list.end()));
+        EXPECT_TRUE(recorder.on("screeen", SurfaceOp::Polyline).empty());
+    }
+}
+
+// The keys of undo, redo and copy are the main panel's wherever the focus
+// is: in the start-angle box at start-up and after a click in it, as in a
+// film's wait. Only a box holding selected text copies its text.
+TEST_F(History, TheEditKeysAreThePanelsWhereverTheFocusIs)
+{
+    MainPanel &panel = *Form1;
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : QApplication::activeWindow(), key, modifiers);
+    };
+    panel.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+    ASSERT_EQ(QApplication::focusWidget(), &panel.Text4);
+    const State before = current();
+    ShowDrawing(Drawing{{panelRecord(60, 40, 10, 0, 0)}, ColorMode::Random, RGB(1, 2, 3), 0.5});
+    const State opened = current();
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(current() == before);
+    press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(current() == opened);
+    clickDraw();
+    QTest::mouseClick(&panel.Text4, Qt::LeftButton);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    press(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_TRUE(current() == opened);
+
+    genbox->Check3.setValue(1);
+    atYield(3, [&] { press(Qt::Key_Z, Qt::ControlModifier); });
+    animStopped = false;
+    RunRandomAnimation();
+    EXPECT_TRUE(current() == opened);
+    // In a box of the generator panel too.
+    genbox->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&*genbox));
+    QTest::mouseClick(&genbox->Text1, Qt::LeftButton);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(current() == before);
+
+    panel.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+    press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->image(), canvas->surface().image());
+    panel.Text4.setText("45");
+    panel.Text4.selectAll();
+    press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "45");
 }
 
 } // namespace

@@ -1,13 +1,18 @@
 #include "drawinghistory.h"
 
+#include "mainwindow/canvaswindow.h"
 #include "mainwindow/drawingcolors.h"
 #include "mainwindow/mainpanel.h"
+#include "mainwindow/setuppreview.h"
 
 #include <QUndoStack>
+#include <utility>
 #include <vector>
 
 namespace {
 constexpr int LongestHistory = 100;
+// The id under which a film's steps merge.
+constexpr int FilmStepId = 1;
 
 std::vector<DrawingRecord> currentList()
 {
@@ -81,6 +86,26 @@ QString textOf(Replacement kind)
     return {};
 }
 
+// The colour mode and the zoom an open brought with it.
+struct OpenedSettings {
+    bool randomMode;
+    double zoom;
+};
+
+OpenedSettings currentOpenedSettings()
+{
+    return {RandomColorMode(), zoomFactor};
+}
+
+void setOpenedSettings(OpenedSettings settings)
+{
+    SetRandomColorMode(settings.randomMode);
+    if (zoomFactor != settings.zoom) {
+        zoomFactor = settings.zoom;
+        ScaleCanvas();
+    }
+}
+
 // Holds the list that is not the live one: the one replaced, or after an
 // undo the one the change had left.
 class ReplacedStep : public DrawingStep
@@ -88,12 +113,12 @@ class ReplacedStep : public DrawingStep
 public:
     explicit ReplacedStep(Replacement kind)
         : DrawingStep(textOf(kind)), m_kind(kind), m_other(currentList()), m_otherColor(CurrentNextDrawingColor()),
-          m_otherRandomMode(RandomColorMode())
+          m_otherSettings(currentOpenedSettings())
     {
     }
 
     void undo() override { swap(); }
-    int id() const override { return m_kind == Replacement::Film ? int(Replacement::Film) : -1; }
+    int id() const override { return m_kind == Replacement::Film ? FilmStepId : -1; }
     // The film after this one continues it: the list before both is kept.
     bool mergeWith(const QUndoCommand *) override { return true; }
 
@@ -103,26 +128,25 @@ protected:
 private:
     void swap()
     {
-        std::vector<DrawingRecord> live = currentList();
+        // A clear leaves an empty list, whatever came after it.
+        std::vector<DrawingRecord> live = m_kind == Replacement::Clear ? std::vector<DrawingRecord>() : currentList();
         const NextDrawingColor liveColor = CurrentNextDrawingColor();
         std::copy(m_other.begin(), m_other.end(), drawings.begin());
         drawCount = std::int16_t(m_other.size());
         setNextDrawingColor(m_otherColor);
         m_other = std::move(live);
         m_otherColor = liveColor;
-        // Only an open changes the colour mode; the menu's own changes of
-        // it are no steps, and undoing a clear does not take them back.
-        if (m_kind == Replacement::Open) {
-            const bool liveRandomMode = RandomColorMode();
-            SetRandomColorMode(m_otherRandomMode);
-            m_otherRandomMode = liveRandomMode;
-        }
+        // Only an open changes the colour mode and the zoom; the menus' own
+        // changes of them are no steps, and undoing a clear does not take
+        // them back.
+        if (m_kind == Replacement::Open)
+            setOpenedSettings(std::exchange(m_otherSettings, currentOpenedSettings()));
     }
 
     Replacement m_kind;
     std::vector<DrawingRecord> m_other;
     NextDrawingColor m_otherColor;
-    bool m_otherRandomMode;
+    OpenedSettings m_otherSettings;
 };
 
 // The list as a step left it: Save as offered when it holds drawings, and
@@ -130,6 +154,7 @@ private:
 void showChangedList()
 {
     Form1->saveas.setEnabled(drawCount > 0);
+    DrawSetup();
     ReplayDrawingList();
 }
 } // namespace
@@ -157,6 +182,15 @@ void RememberAdded(const QString &what, std::int16_t from, NextDrawingColor befo
 void RememberReplaced(Replacement kind)
 {
     DrawingHistory().push(new ReplacedStep(kind));
+}
+
+void RememberFilmFrame()
+{
+    QUndoStack &history = DrawingHistory();
+    const int latest = history.index() - 1;
+    if (latest >= 0 && history.index() == history.count() && history.command(latest)->id() == FilmStepId)
+        return;
+    RememberReplaced(Replacement::Film);
 }
 
 // The replay comes after the stack's own step: a second undo inside its

@@ -8,7 +8,8 @@
 //
 // A drawing or a family keeps only the records it added; a clear, an open
 // or a film keeps the list it replaced, and on its undo the list it leaves,
-// so that a step never holds more than one list of 5001 records. Steps are
+// so that a step never holds more than one list of 5001 records. An open
+// also takes back the colour mode and the zoom it brought. Steps are
 // remembered once their change has been made, before anything can yield;
 // undo and redo change the list in one stretch, then hand a running replay
 // or film over to the replay, so that the list is whole inside any yield.
@@ -30,11 +31,16 @@ NextDrawingColor CurrentNextDrawingColor();
 // it was before them.
 void RememberAdded(const QString &what, std::int16_t from, NextDrawingColor before);
 // The list is about to be cleared, replaced by a file's (which may bring
-// its colour mode), or by an endless film's frames: keeps it, with the next
-// colour. A film that follows a film, as one resumed after a pause does,
-// goes on in the same step.
+// its colour mode and zoom), or by an endless film's frames: keeps it, with
+// the next colour. A film that follows a film, as one resumed after a pause
+// does, goes on in the same step.
 enum class Replacement { Clear, Open, Film };
 void RememberReplaced(Replacement kind);
+// The endless film is about to write a frame into the list: its frames go
+// on in the film's step while that is the latest, and start a new one after
+// any other change (a draw or a clear during the film), so that every step
+// undoes to a list that was really there.
+void RememberFilmFrame();
 
 // The stack the Edit menu follows.
 QUndoStack &DrawingHistory();
