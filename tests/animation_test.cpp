@@ -3,6 +3,8 @@
 #include "infowindows/errorwindow.h"
 #include "support/fixtures.h"
 
+#include <algorithm>
+#include <chrono>
 #include <deque>
 
 namespace {
@@ -14,11 +16,17 @@ TEST_F(Animation, FramesSampleHalfAsFinelyAsTheCanvasAndEndOnTheClosingSample)
     const std::pair<DrawingRecord, int> curves[] = {{panelRecord(100, 40, 100, 0, -100), 200},
                                                     {panelRecord(120, 10, 0, 0, 100), 480},
                                                     {panelRecord(119, 120, 50, 0, -100), 6000},
-                                                    {panelRecord(100, 100, 0, 0, -100), 1}};
+                                                    {panelRecord(100, 100, 0, 0, -100), 1},
+                                                    // 20 R / r = 142.9 and 333.3
+                                                    {panelRecord(100, 14, 100, 0, -100), 1988},
+                                                    {panelRecord(100, 6, 100, 0, -100), 1998},
+                                                    // 0.31 from P0, its square within the step
+                                                    {panelRecord(10, 10, 5, 0, -100), 50}};
     for (const auto &[record, lastPoint] : curves) {
         drawings[7] = record;
         TraceDrawingFrame(7);
         EXPECT_EQ(lastFramePoint, lastPoint) << record.statRadius << "/" << record.rotRadius;
+        EXPECT_EQ(framePoints[lastPoint], framePoints[0]) << record.statRadius << "/" << record.rotRadius;
     }
     drawings[0] = panelRecord(100, 40, 100, 0, -100);
     TraceDrawingFrame(0);
@@ -48,13 +56,16 @@ TEST_F(Animation, FramePointsAreMappedWithTheWidthForBothAxes)
         AnimateDrawing();
         const std::vector<QPoint> points = recorder.on("screeen", SurfaceOp::Polyline).at(0).points;
         EXPECT_EQ(std::vector<QPoint>(points.begin(), points.begin() + 3), mapping.first);
+        EXPECT_EQ(points.back(), mapping.first[0]); // the closing sample, mapped
+        EXPECT_EQ(points.size(), 201u);
     }
 }
 
 TEST_F(Animation, AnimatePlaysTheListOnBlackOneFramePerRecord)
 {
     filmOf(3);
-    drawings[1].color = RGB(255, 0, 0);
+    // 599 turns of 50 steps: the frame holds the first 20001 points.
+    drawings[1] = DrawingRecord{600, 599, 599, 0, RGB(255, 0, 0), 100};
     SurfaceRecorder recorder;
     clickCanvas();
     EXPECT_EQ(screeen->surface().backColor(), RGB(0, 0, 0));
@@ -62,7 +73,8 @@ TEST_F(Animation, AnimatePlaysTheListOnBlackOneFramePerRecord)
     const std::vector<SurfaceOp> shown = recorder.on("screeen", SurfaceOp::Polyline);
     ASSERT_EQ(shown.size(), 3u);
     EXPECT_EQ((std::vector{shown[1].color, Color(shown[1].x1)}), (std::vector{RGB(255, 0, 0), Color(1)}));
-    EXPECT_EQ(shown[0].points.size(), 201u);
+    EXPECT_EQ((std::vector{shown[0].points.size(), shown[1].points.size(), shown[2].points.size()}),
+              (std::vector<std::size_t>{201, 20001, 201}));
     // Each frame is cleared just before its polyline.
     for (std::size_t i = 1; i < ops.size(); ++i)
         EXPECT_TRUE(ops[i].kind != SurfaceOp::Polyline || ops[i - 1].kind == SurfaceOp::Clear);
@@ -80,13 +92,14 @@ TEST_F(Animation, AnimatePlaysTheListOnBlackOneFramePerRecord)
 
 TEST_F(Animation, FramesArePacedToTheirDeadlineAndTheMeterShowsTheRateReached)
 {
-    filmOf(3);
+    filmOf(5);
     genbox->Text10.clear(); // no rate: the delay stays
     genbox->Text10.setText("30");
     // Each frame reads the clock at its start, at least once while it
-    // waits, and for the meter: frames of 33, 40 and 47 ms, the last after
-    // one more wait.
-    std::deque<std::int64_t> ticks{0, 33, 33, 100, 140, 140, 200, 210, 247, 247};
+    // waits, and for the meter: frames of 33, 40 and 47 ms, the third after
+    // one more wait, then of 80 ms (12.5 frames a second, rounded up) and
+    // 81 ms (12.35).
+    std::deque<std::int64_t> ticks{0, 33, 33, 100, 140, 140, 200, 210, 247, 247, 300, 380, 380, 400, 481, 481};
     setTickSource([&] {
         const std::int64_t tick = ticks.front();
         if (ticks.size() > 1)
@@ -98,7 +111,7 @@ TEST_F(Animation, FramesArePacedToTheirDeadlineAndTheMeterShowsTheRateReached)
     std::vector<float> rates;
     for (const SurfaceOp &bar : recorder.on("meter", SurfaceOp::FillBox))
         rates.push_back(bar.x2);
-    EXPECT_EQ(rates, (std::vector<float>{30, 25, 21}));
+    EXPECT_EQ(rates, (std::vector<float>{30, 25, 21, 13, 12}));
     EXPECT_EQ(ticks.size(), 1u);
 
     // Switched off, the meter is cleared and shows no bar.
@@ -204,18 +217,62 @@ TEST_F(Animation, EndlessFramesFollowTheDrawsInTheirOrder)
     EXPECT_EQ(zoomFactor, 0.25);
 }
 
+// A frame's gear position is the nearest whole number, halves to even.
+TEST_F(Animation, EndlessFramesRoundTheGearPositionHalvesToEven)
+{
+    for (const auto &[from, position] : {std::pair{"-97.5", -98}, {"-92.5", -92}, {"2.5", 2}, {"-97.49", -97},
+                                         {"-92.51", -93}, {"2.51", 3}}) {
+        genbox->Text7.setText(from);
+        drawCount = 0;
+        StepAnimation(0);
+        EXPECT_EQ(drawings[0].gearPosition, position) << from;
+    }
+}
+
+// On the real clock a frame's wait ends as its deadline's millisecond
+// begins: the event loop is left just before it, and the rest is slept.
+TEST_F(Animation, AFramesWaitEndsAsItsDeadlineBegins)
+{
+    using Clock = std::chrono::steady_clock;
+    animStopped = false;
+    std::vector<double> late;
+    for (int wait = 0; wait < 9; ++wait) {
+        const std::int64_t tick = GetTickCount() + 1;
+        while (GetTickCount() < tick) {
+        }
+        const Clock::time_point begun = Clock::now();
+        while (Clock::now() - begun < std::chrono::microseconds(600)) {
+        }
+        WaitFrame(tick + 5);
+        late.push_back(std::chrono::duration<double, std::milli>(Clock::now() - begun).count() - 5);
+    }
+    // A loaded machine may wake any wait late, but not every one.
+    const double earliest = *std::min_element(late.begin(), late.end());
+    EXPECT_GT(earliest, -0.05) << "woke before the deadline";
+    EXPECT_LT(earliest, 0.4) << "woke after the deadline's millisecond began";
+}
+
 TEST_F(Animation, TheEndlessFilmSurvivesClearsRetypedBoxesAndEmptyPasses)
 {
     GeneratorPanel &panel = *genbox;
     panel.Check3.setValue(1);
     panel.Text3.setText("100"); // passes of a few frames
     SurfaceRecorder recorder;
-    atYield(2, clickClear);
-    atYield(3, [&] { panel.Text5.setText("north"); });
+    // The frame after the clear is the list's first.
+    std::vector<DrawingRecord> afterClear;
+    std::size_t shownBeforeClear = 0;
+    atYield(4, [&] {
+        clickClear();
+        shownBeforeClear = recorder.on("screeen", SurfaceOp::Polyline).size();
+        atNextYield([&] { afterClear.assign(drawings.begin(), drawings.begin() + drawCount); });
+    });
+    atYield(5, [&] { panel.Text5.setText("north"); });
     atYield(30, clickScreen);
     animStopped = false;
     RunRandomAnimation();
-    EXPECT_TRUE(animStopped && recorder.on("screeen", SurfaceOp::Polyline).size() >= 10);
+    const std::vector<SurfaceOp> frames = recorder.on("screeen", SurfaceOp::Polyline);
+    EXPECT_TRUE(animStopped && frames.size() >= 10);
+    EXPECT_TRUE(afterClear.size() == 1 && afterClear[0].color == frames.at(shownBeforeClear).color);
 
     // A step larger than any change makes every pass empty: each takes a
     // frame's time, and a click still stops the film. A step of 0, or none,
@@ -226,7 +283,7 @@ TEST_F(Animation, TheEndlessFilmSurvivesClearsRetypedBoxesAndEmptyPasses)
     atYield(5, clickScreen);
     animStopped = false;
     RunRandomAnimation();
-    EXPECT_TRUE(animStopped && now > 0);
+    EXPECT_TRUE(animStopped && now == 5 * 80); // each pass read the clock at its start and past its deadline
     for (const auto &[step, message] : {std::pair{"0", "step value cannot be 0"},
                                         {"fine", "the pen radius step must be a number"}}) {
         panel.Text3.setText(step);

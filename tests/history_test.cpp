@@ -104,6 +104,17 @@ TEST_F(History, UndoAndRedoWalkTheStepsBackAndForth)
     }
 }
 
+// The history keeps the last hundred steps: the oldest of 101 draws is
+// dropped.
+TEST_F(History, KeepsTheLastHundredSteps)
+{
+    for (int i = 0; i < 101; ++i)
+        clickDraw();
+    for (int i = 0; i < 100; ++i)
+        Form1->undo.trigger();
+    EXPECT_TRUE(drawCount == 1 && !Form1->undo.isEnabled());
+}
+
 // A film handed over while its window is being shown, before its first
 // frame, leaves the list and the history as the change made in that yield
 // left them, and draws nothing.
@@ -144,12 +155,18 @@ TEST_F(History, TheEditKeysAreThePanelsWhereverTheFocusIs)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
     ASSERT_EQ(QApplication::focusWidget(), &panel.Text4);
     const State before = current();
+    // Two opens in a row are two steps.
     ShowDrawing(Drawing{{panelRecord(60, 40, 10, 0, 0)}, ColorMode::Random, RGB(1, 2, 3), 0.5});
     const State opened = current();
+    ShowDrawing(Drawing{{panelRecord(70, 40, 10, 0, 0)}, ColorMode::Primary, RGB(3, 2, 1), 0.25});
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(current() == opened);
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(current() == before);
     press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(current() == opened);
+    Form1->redo.trigger();
+    Form1->undo.trigger();
     clickDraw();
     QTest::mouseClick(&panel.Text4, Qt::LeftButton);
     press(Qt::Key_Z, Qt::ControlModifier);

@@ -76,7 +76,14 @@ INSTANTIATE_TEST_SUITE_P(
                       CurveCase{"CentreAndPenAtOrigin", 100, 100, 0, 0, -100, 1, 0, 0, 0, 0},
                       CurveCase{"CuspAtP0", 10, 40, 100, 0, 0, 1, 0, 0, 0, 0},
                       CurveCase{"PassesP0BeforeClosing", 10, 40, 25, 0, -50, 160, 0, 0, 0, 0},
-                      CurveCase{"ToAndFroOnALine", 10, 10, 50, 0, -50, 1, 0, 0, 0, 0}),
+                      CurveCase{"ToAndFroOnALine", 10, 10, 50, 0, -50, 1, 0, 0, 0, 0},
+                      // 40 R / r = 285.7 and 666.7: 285 and 666 steps per
+                      // half turn, over 7 and 3 turns.
+                      CurveCase{"StepsOfARatioThatIsNotWhole", 100, 14, 100, 0, -100, 3990, 0, 0, 0, 0},
+                      CurveCase{"StepsOfAnotherRatioThatIsNotWhole", 100, 6, 100, 0, -100, 3996, 0, 0, 0, 0},
+                      // The first sample lies 0.079 from P0: beyond the
+                      // step, although its square is not.
+                      CurveCase{"ClosingDistanceIsNotSquared", 10, 10, 5, 0, -100, 200, 0, 0, 0, 0}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // Curves that draw nothing leave no mark; slots out of bounds and records
