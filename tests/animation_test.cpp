@@ -99,7 +99,7 @@ TEST_F(Animation, FramesArePacedToTheirDeadlineAndTheMeterShowsTheRateReached)
     // waits, and for the meter: frames of 33, 40 and 47 ms, the third after
     // one more wait, then of 80 ms (12.5 frames a second, rounded up) and
     // 81 ms (12.35).
-    std::deque<std::int64_t> ticks{0, 33, 33, 100, 140, 140, 200, 210, 247, 247, 300, 380, 380, 400, 481, 481};
+    std::deque<std::int64_t> ticks{0, 33, 33, 100, 140, 140, 200, 210, 247, 247, 247, 300, 380, 380, 400, 481, 481};
     setTickSource([&] {
         const std::int64_t tick = ticks.front();
         if (ticks.size() > 1)
