@@ -256,7 +256,7 @@ TEST_F(Animation, TheEndlessFilmSurvivesClearsRetypedBoxesAndEmptyPasses)
 {
     GeneratorPanel &panel = *genbox;
     panel.Check3.setValue(1);
-    panel.Text3.setText("100"); // passes of a few frames
+    setRndSource([] { return 0.5f; }); // a pass of 10 frames, then passes of 1
     SurfaceRecorder recorder;
     // The frame after the clear is the list's first.
     std::vector<DrawingRecord> afterClear;
@@ -277,6 +277,7 @@ TEST_F(Animation, TheEndlessFilmSurvivesClearsRetypedBoxesAndEmptyPasses)
     // A step larger than any change makes every pass empty: each takes a
     // frame's time, and a click still stops the film. A step of 0, or none,
     // ends it with a message.
+    setRndSource({});
     panel.Text3.setText("100000");
     panel.Text10.setText("30");
     tickEvery(40);
