@@ -43,18 +43,18 @@ bool WritePdfPicture(SaveFile &file, std::span<const DrawingRecord> records, con
                      QString &reason, const std::function<bool(int done)> &goOn)
 {
     const QPageLayout layout = DrawingPageLayout(paper);
-    const QRect area = layout.paintRectPixels(PageResolution);
-    const std::optional<PagePlacement> placement = PagePlacement::of(records, area.size(), reason);
+    const std::optional<PagePlacement> placement = PagePlacement::of(records, DrawingArea(layout), reason);
     if (!placement)
         return false;
     PdfDocument pdf(file);
-    // Device units from the corner of the margins, downwards, as a printer
-    // of PageResolution counts them; round lines.
+    // Device units from the corner of Qt's paint rectangle, downwards, as a
+    // printer of PageResolution counts them; round lines.
     const QSize page = paper.sizePoints();
+    const QRect corner = layout.paintRectPixels(PageResolution);
     char setUp[160];
     const double pointsPerUnit = 72.0 / PageResolution;
     std::snprintf(setUp, sizeof setUp, "%g 0 0 %g %g %g cm\n1 J 1 j %.4f w\n", pointsPerUnit, -pointsPerUnit,
-                  area.left() * pointsPerUnit, page.height() - area.top() * pointsPerUnit, PagePlacement::lineWidth());
+                  corner.left() * pointsPerUnit, page.height() - corner.top() * pointsPerUnit, PagePlacement::lineWidth());
     pdf.add(setUp);
     for (std::size_t i = 0; i < records.size(); ++i) {
         if (CanTraceCurve(records[i])) {

@@ -45,6 +45,10 @@ bool sendToPrinter(QPrinter &printer, const QPicture &page, ProgressDialog &prog
         QPainter painter;
         begun = painter.begin(&printer);
         if (begun) {
+            // A picture plays back scaled from the screen's resolution to
+            // the device's; its points are the device's already.
+            painter.scale(double(page.logicalDpiX()) / printer.logicalDpiX(),
+                          double(page.logicalDpiY()) / printer.logicalDpiY());
             painter.drawPicture(0, 0, page);
             painter.end();
         }
@@ -63,7 +67,7 @@ void printPage(QPrinter &printer, const QString &title)
     const std::span<const DrawingRecord> records = DrawingsSinceClear();
     QString reason;
     const std::optional<PagePlacement> placement =
-        PagePlacement::of(records, QSizeF(printer.width(), printer.height()), reason);
+        PagePlacement::of(records, DrawingArea(printer.pageLayout()), reason);
     if (!placement) {
         ShowError("could not print: " + reason);
         return;

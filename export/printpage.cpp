@@ -32,6 +32,13 @@ QPageLayout DrawingPageLayout(const QPageSize &paper)
                        QPageLayout::Millimeter);
 }
 
+QRectF DrawingArea(const QPageLayout &layout)
+{
+    const QRectF inches = layout.paintRect(QPageLayout::Inch);
+    const QRectF area(inches.topLeft() * PageResolution, inches.size() * PageResolution);
+    return area.translated(-layout.paintRectPixels(PageResolution).topLeft());
+}
+
 QString DrawingTitle(const QString &fileName)
 {
     return fileName.isEmpty() ? QStringLiteral("Rondel drawing") : QStringLiteral("Rondel drawing — ") + fileName;
@@ -42,7 +49,7 @@ QString DrawingCreator()
     return QStringLiteral("Rondel " RONDEL_VERSION);
 }
 
-std::optional<PagePlacement> PagePlacement::of(std::span<const DrawingRecord> records, QSizeF area, QString &reason)
+std::optional<PagePlacement> PagePlacement::of(std::span<const DrawingRecord> records, QRectF area, QString &reason)
 {
     double reach = 0;
     for (std::size_t i = 0; i < records.size(); ++i) {
@@ -61,7 +68,7 @@ std::optional<PagePlacement> PagePlacement::of(std::span<const DrawingRecord> re
     // The line's edge stays inside the margins too.
     const double side = std::min(area.width(), area.height()) - lineWidth();
     PagePlacement placement;
-    placement.m_centre = QPointF(area.width() / 2, area.height() / 2);
+    placement.m_centre = area.center();
     placement.m_scale = side / (2 * reach);
     return placement;
 }

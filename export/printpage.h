@@ -38,19 +38,23 @@ QPageSize LocalePaper(const QLocale &locale);
 // about the centre, which comes out as large upright as sideways.
 QPageLayout DrawingPageLayout(const QPageSize &paper);
 
+// The area inside the layout's margins, in device units from the corner of
+// Qt's paint rectangle, as Qt's paged devices count them; Qt rounds that
+// rectangle to whole points, the area is exact.
+QRectF DrawingArea(const QPageLayout &layout);
+
 // The title of the page: "Rondel drawing", with the name of the file the
 // drawing came from, if any.
 QString DrawingTitle(const QString &fileName);
 // "Rondel" and the version.
 QString DrawingCreator();
 
-// Where the records stand in an area of the given size, in device units
-// from its corner.
+// Where the records stand in an area of a page, in device units.
 class PagePlacement
 {
 public:
     // Nothing, with the reason, when a drawing has no finite reach.
-    static std::optional<PagePlacement> of(std::span<const DrawingRecord> records, QSizeF area, QString &reason);
+    static std::optional<PagePlacement> of(std::span<const DrawingRecord> records, QRectF area, QString &reason);
 
     // The curve's points in device units, closing point included.
     template <typename Add>
@@ -71,7 +75,7 @@ private:
 };
 
 // Paints the records onto the painter, whose device counts PageResolution
-// units per inch from the corner of the area, asking goOn after each curve;
+// units per inch, asking goOn after each curve;
 // false when it said to stop.
 bool PaintDrawingPage(QPainter &painter, std::span<const DrawingRecord> records, const PagePlacement &placement,
                       const std::function<bool(int done)> &goOn = {});
