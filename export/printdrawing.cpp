@@ -18,20 +18,22 @@
 #include <memory>
 
 namespace {
-bool listHoldsDrawings()
+// Hands show a printer set up with the paper and margins of the PDF export,
+// which the dialogs offer first; an empty list says so instead.
+void withPrinter(const std::function<void(QPrinter &printer)> &show)
 {
-    if (drawCount == 0)
+    if (drawCount == 0) {
         ShowError(NoPageReason);
-    return drawCount > 0;
-}
-
-// The paper and margins of the PDF export, which the dialogs offer first.
-void setUp(QPrinter &printer)
-{
+        return;
+    }
+    // A replay or film asked for meanwhile starts after the print.
+    const LongLoopsHeld held;
+    QPrinter printer(QPrinter::HighResolution);
     printer.setResolution(PageResolution);
     printer.setPageLayout(DrawingPageLayout(LocalePaper(QLocale())));
     printer.setDocName(DrawingTitle(DrawingFileName()));
     printer.setCreator(DrawingCreator());
+    show(printer);
 }
 
 // Qt's print engine formats and compresses the page in calls that take
@@ -86,22 +88,15 @@ void printPage(QPrinter &printer, const QString &title)
 
 void print_Click()
 {
-    if (!listHoldsDrawings())
-        return;
-    // A replay or film asked for meanwhile starts after the print.
-    const LongLoopsHeld held;
-    QPrinter printer(QPrinter::HighResolution);
-    setUp(printer);
-    if (ShowPrintDialog(*Form1, printer))
-        printPage(printer, "Print");
+    withPrinter([](QPrinter &printer) {
+        if (ShowPrintDialog(*Form1, printer))
+            printPage(printer, "Print");
+    });
 }
 
 void printpreview_Click()
 {
-    if (!listHoldsDrawings())
-        return;
-    const LongLoopsHeld held;
-    QPrinter printer(QPrinter::HighResolution);
-    setUp(printer);
-    ShowPrintPreview(*Form1, printer, [](QPrinter &shown) { printPage(shown, "Print preview"); });
+    withPrinter([](QPrinter &printer) {
+        ShowPrintPreview(*Form1, printer, [](QPrinter &shown) { printPage(shown, "Print preview"); });
+    });
 }
