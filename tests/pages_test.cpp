@@ -10,6 +10,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <limits>
 #include <set>
 #include <span>
 
@@ -170,6 +171,20 @@ TEST_F(Pages, PrintAndPreviewShowTheExportedPage)
     Form1->print.trigger();
     exportAs(Form1->exportpdf, path("cancelled.pdf"));
     EXPECT_FALSE(QFileInfo::exists(path("cancelled.pdf")));
+
+    // Values that only absurd typed input makes are refused.
+    DrawingRecord absurd = panelRecord(100, 40, 100, 0, -100);
+    absurd.startAngle = std::numeric_limits<double>::quiet_NaN();
+    setList({panelRecord(100, 40, 100, 0, -100), absurd});
+    exportAs(Form1->exportpdf, path("absurd.pdf"));
+    EXPECT_EQ(errbox->Label1.caption(),
+              "could not save \"" + path("absurd.pdf") + "\": drawing 2 has a start angle that is not a finite number");
+    absurd.startAngle = 0;
+    absurd.penDistance = std::numeric_limits<double>::infinity();
+    setList({panelRecord(100, 40, 100, 0, -100), absurd});
+    Form1->print.trigger();
+    EXPECT_EQ(errbox->Label1.caption(), "could not print: drawing 2 has a size that is not a finite number");
+    EXPECT_FALSE(QFileInfo::exists(path("absurd.pdf")));
 
     clickClear();
     for (MenuItem *item : {&Form1->exportpdf, &Form1->print, &Form1->printpreview}) {
