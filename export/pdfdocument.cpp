@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <charconv>
+#include <cstdio>
 
 namespace {
 // A text string in UTF-16 with its byte order mark, in hexadecimal: any

@@ -6,8 +6,8 @@
 // every curve fits inside them, each curve one path in its colour with a
 // line 0.2 mm wide, which any printer shows (a hairline is one printer dot).
 //
-// Points are placed in whole device units of 1/1200 inch (0.02 mm) from the
-// corner of the margins, as a high-resolution printer counts them: Qt's PDF
+// Points are placed in whole device units of 1/1200 inch (0.02 mm), as a
+// high-resolution printer counts them from its paint rectangle: Qt's PDF
 // engine writes a whole number in a third of the text of a fraction, which
 // makes a print of a long list several times faster, and the PDF export
 // writes the very same numbers, so that both render alike.
