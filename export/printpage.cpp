@@ -56,8 +56,12 @@ std::optional<PagePlacement> PagePlacement::of(std::span<const DrawingRecord> re
         if (!CanTraceCurve(records[i]))
             continue;
         const double curveReach = CurveReach(records[i]);
-        if (!std::isfinite(curveReach)) {
-            reason = QString("drawing %1 has a size that is not a finite number").arg(i + 1);
+        // Such values come only from absurd typed input; no place on a
+        // page would show them.
+        if (!std::isfinite(curveReach) || !std::isfinite(records[i].startAngle)) {
+            reason = QString("drawing %1 has a %2 that is not a finite number")
+                         .arg(i + 1)
+                         .arg(std::isfinite(curveReach) ? "start angle" : "size");
             return std::nullopt;
         }
         reach = std::max(reach, curveReach);
@@ -80,8 +84,8 @@ double PagePlacement::lineWidth()
 
 int PagePlacement::whole(double value)
 {
-    // A point that is no number (an absurd start angle) lands somewhere on
-    // the page rather than anywhere.
+    // Within the page for every finite record; held to whole numbers for
+    // any other all the same.
     return nearestWithin<int>(value);
 }
 
