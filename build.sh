@@ -13,7 +13,7 @@ run) packages="$program libgtest-dev libbenchmark-dev" parts=ON ;;
 # The tests check the saved files, the desktop entry, the metadata, the
 # manual page and the package with the tools that read them, and full
 # screen under a window manager.
-test) packages="$program libgtest-dev libbenchmark-dev $packager libwmf-bin fonts-urw-base35 librsvg2-bin
+test) packages="$program libgtest-dev libbenchmark-dev $packager libwmf-bin fonts-urw-base35 librsvg2-bin poppler-utils
     desktop-file-utils appstream groff-base xvfb xauth x11-utils openbox" parts=ON ;;
 package) packages="$program $packager" parts=OFF ;;
 *) echo "usage: $0 [run|test|package]" >&2; exit 2 ;;

@@ -17,10 +17,11 @@ struct Options {
     // program does not take.
     QCommandLineOption help{{"h", "help"}, "Displays help on the command line options."};
     QCommandLineOption version = parser.addVersionOption();
-    QCommandLineOption exportTo{"export", "Writes FILE's drawings as OUT (.wmf, .svg, .png or a .gif film) and ends.",
+    QCommandLineOption exportTo{"export", "Writes FILE's drawings as OUT (.wmf, .svg, .png, a .gif film or a .pdf page) and ends.",
                                 "OUT"};
     QCommandLineOption scale{"scale", "Makes a PNG picture N = 1, 2 or 4 times the canvas's size.", "N", "1"};
     QCommandLineOption fps{"fps", "Plays a GIF film at N frames per second.", "N", "30"};
+    QCommandLineOption page{"page", "Puts a PDF page on A4 or Letter paper instead of the locale's.", "a4|letter"};
 
     Options()
     {
@@ -29,6 +30,7 @@ struct Options {
         parser.addOption(exportTo);
         parser.addOption(scale);
         parser.addOption(fps);
+        parser.addOption(page);
         parser.addPositionalArgument("FILE", "A Rondel drawing (.rondel) to open, or to export.", "[FILE]");
     }
 };
@@ -70,19 +72,27 @@ Parsed parse(Options &options, const QStringList &arguments)
     line.fps = parser.value(options.fps).toDouble(&isNumber);
     if (!isNumber || !std::isfinite(line.fps) || line.fps <= 0)
         return usageError("--fps must be a number of frames per second above 0");
+    if (parser.isSet(options.page)) {
+        const QString page = parser.value(options.page).toLower();
+        if (page != "a4" && page != "letter")
+            return usageError("--page must be a4 or letter");
+        line.paper = page == "a4" ? QPageSize::A4 : QPageSize::Letter;
+    }
     if (!parser.isSet(options.exportTo)) {
-        if (parser.isSet(options.scale) || parser.isSet(options.fps))
-            return usageError("--scale and --fps go with --export");
+        if (parser.isSet(options.scale) || parser.isSet(options.fps) || parser.isSet(options.page))
+            return usageError("--scale, --fps and --page go with --export");
         return {Outcome::Run, line, {}};
     }
     if (line.file.isEmpty())
         return usageError("--export needs the FILE to export");
     if (!IsPictureName(line.exportTo))
-        return usageError("--export writes .wmf, .svg, .png or .gif files");
+        return usageError("--export writes .wmf, .svg, .png, .gif or .pdf files");
     if (parser.isSet(options.scale) && !line.exportTo.endsWith(".png", Qt::CaseInsensitive))
         return usageError("--scale goes with a .png picture");
     if (parser.isSet(options.fps) && !line.exportTo.endsWith(".gif", Qt::CaseInsensitive))
         return usageError("--fps goes with a .gif film");
+    if (parser.isSet(options.page) && !line.exportTo.endsWith(".pdf", Qt::CaseInsensitive))
+        return usageError("--page goes with a .pdf page");
     return {Outcome::Run, line, {}};
 }
 } // namespace
@@ -133,7 +143,7 @@ int RunExport(const CommandLine &line)
         printError(QString("could not save \"%1\": it is the drawing being exported").arg(line.exportTo));
         return 1;
     }
-    if (!ExportDrawing(line.exportTo, *drawing, {line.scale, line.fps}, reason)) {
+    if (!ExportDrawing(line.exportTo, *drawing, {line.scale, line.fps, line.paper, line.file}, reason)) {
         printError(QString("could not save \"%1\": %2").arg(line.exportTo, reason));
         return 1;
     }

@@ -2,10 +2,11 @@
 
 // Rondel's command line:
 //   rondel [FILE]                       starts, then opens FILE
-//   rondel --export OUT FILE [--scale N | --fps N]
+//   rondel --export OUT FILE [--scale N | --fps N | --page a4|letter]
 //                                       writes FILE's drawings as OUT and ends
 // --help and --version print and end. Usage errors end with status 2.
 
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -15,6 +16,7 @@ struct CommandLine {
     QString exportTo;
     int scale = 1;
     double fps = 30;
+    std::optional<QPageSize::PageSizeId> paper;
 };
 
 // False when the arguments ask only for text (help, the version, a usage

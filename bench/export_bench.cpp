@@ -6,14 +6,17 @@
 #include "testsupport.h"
 #include "core/curvetrace.h"
 #include "export/metafileexport.h"
+#include "export/pdfexport.h"
 #include "export/pngexport.h"
 #include "export/svgexport.h"
 #include "mainwindow/canvaswindow.h"
 #include "platform/savefile.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cmath>
+#include <functional>
 #include <cstdio>
 #include <sys/resource.h>
 
@@ -109,6 +112,69 @@ void BM_ExportSvg(benchmark::State &state)
     state.counters["peakGrowthKiB"] = double(peakKiB() - before);
 }
 
+// 5001 different curves: the start-up curve with the pen distance and the
+// start angle moved a little for each, so that no two are alike.
+void fillDifferentCurves()
+{
+    startProgram();
+    for (int i = 0; i < DrawingSlots; ++i) {
+        drawings[std::size_t(i)] = startUpCurve;
+        drawings[std::size_t(i)].penDistance += i * 0.01;
+        drawings[std::size_t(i)].startAngle += i * 1e-4;
+    }
+    drawCount = DrawingSlots;
+}
+
+// Writes the list into the file with the writer; the file's size in MB.
+double writeList(const QString &name, const std::function<bool(SaveFile &, QString &)> &write)
+{
+    SaveFile file(name);
+    QString reason;
+    if (!file.open() || !write(file, reason) || !file.commit())
+        std::fprintf(stderr, "could not write %s: %s\n", qPrintable(name), qPrintable(reason + file.errorString()));
+    return double(QFileInfo(name).size()) / 1e6;
+}
+
+bool writeSvg(SaveFile &file, QString &reason)
+{
+    return WriteSvgPicture(file, {drawings.data(), std::size_t(drawCount)}, 1, reason);
+}
+
+// The PDF page of the different curves, beside their SVG picture and the
+// route to a PDF without Rondel's: the SVG picture, then a common converter.
+void BM_ExportPdf(benchmark::State &state)
+{
+    fillDifferentCurves();
+    QTemporaryDir dir;
+    for (auto _ : state)
+        state.counters["MB"] = writeList(dir.filePath("bench.pdf"), [](SaveFile &file, QString &reason) {
+            return WritePdfPicture(file, {drawings.data(), std::size_t(drawCount)}, QPageSize(QPageSize::A4), "Rondel drawing",
+                                   reason);
+        });
+}
+
+void BM_ExportSvgOfDifferentCurves(benchmark::State &state)
+{
+    fillDifferentCurves();
+    QTemporaryDir dir;
+    for (auto _ : state)
+        state.counters["MB"] = writeList(dir.filePath("bench.svg"), writeSvg);
+}
+
+void BM_SvgThenConverter(benchmark::State &state)
+{
+    fillDifferentCurves();
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        writeList(dir.filePath("bench.svg"), writeSvg);
+        if (QProcess::execute("rsvg-convert", {"-f", "pdf", "-o", dir.filePath("route.pdf"), dir.filePath("bench.svg")}) != 0) {
+            state.SkipWithError("rsvg-convert is missing or failed");
+            break;
+        }
+        state.counters["MB"] = double(QFileInfo(dir.filePath("route.pdf")).size()) / 1e6;
+    }
+}
+
 // The PNG picture at four times the canvas's size, drawn and compressed.
 void BM_ExportPng(benchmark::State &state)
 {
@@ -122,6 +188,9 @@ void BM_ExportPng(benchmark::State &state)
 }
 
 BENCHMARK(BM_ExportSvg)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ExportSvgOfDifferentCurves)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SvgThenConverter)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(BM_ExportPng)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportPng)->Arg(DrawingSlots)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SaveMetafile, startUp5001, startUpCurve, DrawingSlots)->Unit(benchmark::kMillisecond);

@@ -3,12 +3,15 @@
 #include "mainwindow/canvaswindow.h"
 #include "gifexport.h"
 #include "metafileexport.h"
+#include "pdfexport.h"
 #include "platform/savefile.h"
 #include "platform/twips.h"
 #include "pngexport.h"
+#include "printpage.h"
 #include "svgexport.h"
 
 #include <QFileInfo>
+#include <QLocale>
 
 namespace {
 QString extensionOf(const QString &fileName)
@@ -19,7 +22,7 @@ QString extensionOf(const QString &fileName)
 
 bool IsPictureName(const QString &fileName)
 {
-    return QStringList{"wmf", "svg", "png", "gif"}.contains(extensionOf(fileName));
+    return QStringList{"wmf", "svg", "png", "gif", "pdf"}.contains(extensionOf(fileName));
 }
 
 bool ExportDrawing(const QString &fileName, const Drawing &drawing, ExportSettings settings, QString &reason)
@@ -36,8 +39,8 @@ bool ExportDrawing(const QString &fileName, const Drawing &drawing, ExportSettin
     const QString extension = extensionOf(fileName);
     if (extension == "wmf")
         return RecordMetafile(fileName, reason);
-    if (extension == "gif" && count == 0) {
-        reason = NoFilmReason;
+    if ((extension == "gif" || extension == "pdf") && count == 0) {
+        reason = extension == "gif" ? NoFilmReason : NoPageReason;
         return false;
     }
 
@@ -45,6 +48,9 @@ bool ExportDrawing(const QString &fileName, const Drawing &drawing, ExportSettin
     bool written = file.open();
     if (written && extension == "svg")
         written = WriteSvgPicture(file, records, 1, reason);
+    else if (written && extension == "pdf")
+        written = WritePdfPicture(file, records, settings.paper ? QPageSize(*settings.paper) : LocalePaper(QLocale()),
+                                  DrawingTitle(QFileInfo(settings.fileName).fileName()), reason);
     else if (written && extension == "gif")
         written = WriteFilmGif(file, GifFrameDelay(std::floor(1000 / settings.fps)), reason);
     else if (written)

@@ -16,6 +16,8 @@ namespace {
 constexpr int RecentFiles = 8;
 const QString RecentKey = "recentDrawingFiles";
 
+QString drawingFileName;
+
 QSettings settings()
 {
     return QSettings("rondel");
@@ -61,8 +63,19 @@ bool OpenDrawingFile(const QString &fileName)
         return false;
     }
     RememberDrawingFile(fileName);
+    SetDrawingFileName(fileName);
     ShowDrawing(*drawing);
     return true;
+}
+
+QString DrawingFileName()
+{
+    return drawingFileName;
+}
+
+void SetDrawingFileName(const QString &fileName)
+{
+    drawingFileName = fileName.isEmpty() ? QString() : QFileInfo(fileName).fileName();
 }
 
 QStringList RecentDrawingFiles()

@@ -21,6 +21,12 @@ void ShowDrawing(const Drawing &drawing);
 // cannot; true when it was shown.
 bool OpenDrawingFile(const QString &fileName);
 
+// The name of the file the drawing came from, without its folder: the one
+// last opened or saved, until the list is cleared or the last session
+// reopened; empty when there is none.
+QString DrawingFileName();
+void SetDrawingFileName(const QString &fileName);
+
 // The files opened or saved lately, newest first, those that are gone left
 // out; at most eight.
 QStringList RecentDrawingFiles();

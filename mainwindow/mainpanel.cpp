@@ -3,7 +3,9 @@
 #include "drawingfiles.h"
 #include "export/gifexport.h"
 #include "export/metafileexport.h"
+#include "export/pdfexport.h"
 #include "export/pngexport.h"
+#include "export/printdrawing.h"
 #include "export/svgexport.h"
 #include "platform/twips.h"
 #include "setuppreview.h"
@@ -102,7 +104,7 @@ void MainPanel::buildMenus()
 {
     addMenu(*this, "&File",
             {&opendrawing, openrecent.menuAction(), &reopen, &savedrawing, &saveas, &exportsvg, &exportpng, &exportgif,
-             &exit});
+             &exportpdf, &print, &printpreview, &exit});
     addMenu(*this, "Edit", {&undo, &redo, &randomize, &prims, &gen, &copypicture});
     addMenu(*this, "View", {&zi, &zo, &smooth});
     addMenu(*this, "Help", {&vhelp, &about});
@@ -123,6 +125,9 @@ void MainPanel::connectEvents()
     connect(&exportsvg, &MenuItem::clicked, this, &exportsvg_Click);
     connect(&exportpng, &MenuItem::clicked, this, &exportpng_Click);
     connect(&exportgif, &MenuItem::clicked, this, &exportgif_Click);
+    connect(&exportpdf, &MenuItem::clicked, this, &exportpdf_Click);
+    connect(&print, &MenuItem::clicked, this, &print_Click);
+    connect(&printpreview, &MenuItem::clicked, this, &printpreview_Click);
     connect(&copypicture, &MenuItem::clicked, this, &MainPanel::copypicture_Click);
     connect(&smooth, &MenuItem::clicked, this, &MainPanel::smooth_Click);
     connect(&exit, &MenuItem::clicked, this, &MainPanel::exit_Click);

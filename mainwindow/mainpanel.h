@@ -49,6 +49,7 @@ public:
     CommonDialog svgDialog{*this};
     CommonDialog pngDialog{*this};
     CommonDialog gifDialog{*this};
+    CommonDialog pdfDialog{*this};
     CommonDialog drawingDialog{*this};
 
     MenuItem opendrawing{*this, "&Open drawing…", QKeySequence(Qt::CTRL | Qt::Key_O)};
@@ -59,6 +60,9 @@ public:
     MenuItem exportsvg{*this, "Export as S&VG…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)};
     MenuItem exportpng{*this, "Export as P&NG…"};
     MenuItem exportgif{*this, "Export film as &GIF…"};
+    MenuItem exportpdf{*this, "Export as PD&F…"};
+    MenuItem print{*this, "&Print…", QKeySequence(Qt::CTRL | Qt::Key_P)};
+    MenuItem printpreview{*this, "Print previe&w…"};
     MenuItem exit{*this, "E&xit"};
     MenuItem undo{*this, "Undo", QKeySequence(Qt::CTRL | Qt::Key_Z)};
     MenuItem redo{*this, "Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};

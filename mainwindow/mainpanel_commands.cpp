@@ -85,6 +85,7 @@ void MainPanel::Command1_Click()
     canvas->surface().clear();
     saveas.setEnabled(false);
     drawCount = 0;
+    SetDrawingFileName({});
 }
 
 void MainPanel::VScroll1_Change()

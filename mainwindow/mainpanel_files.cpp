@@ -29,15 +29,19 @@ void MainPanel::savedrawing_Click()
         const QByteArray json = DrawingToJson(CurrentDrawing());
         return file.write(json.constData(), json.size());
     };
-    if (ExportPicture(drawingDialog, DrawingFilter, "rondel", write))
+    if (ExportPicture(drawingDialog, DrawingFilter, "rondel", write)) {
         RememberDrawingFile(drawingDialog.fileName());
+        SetDrawingFileName(drawingDialog.fileName());
+    }
 }
 
 void MainPanel::reopen_Click()
 {
     QString reason;
-    if (const std::optional<Drawing> drawing = ReadDrawingFile(LastSessionFile(), reason))
+    if (const std::optional<Drawing> drawing = ReadDrawingFile(LastSessionFile(), reason)) {
+        SetDrawingFileName({});
         ShowDrawing(*drawing);
+    }
     else
         ShowError("could not reopen the last session: " + reason);
 }

@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QProgressDialog>
+#include <QThread>
 
 namespace {
 constexpr int ShowAfter = 500;     // milliseconds
@@ -28,6 +29,37 @@ void ProgressDialog::setCancelAnswer(CancelAnswer answer)
     cancelAnswer = std::move(answer);
 }
 
+void ProgressDialog::show(int steps)
+{
+    m_dialog = std::make_unique<QProgressDialog>(m_title, "Cancel", 0, steps, &m_owner);
+    m_dialog->setWindowTitle(m_title);
+    m_dialog->setWindowModality(Qt::ApplicationModal);
+    m_dialog->setAutoClose(false);
+    m_dialog->setAutoReset(false);
+    m_dialog->setMinimumDuration(0);
+    m_dialog->show();
+}
+
+void ProgressDialog::waitFor(const QString &doing, const std::function<bool()> &finished)
+{
+    while (!finished()) {
+        // As in advance, no event is handled before the dialog holds off
+        // the other windows' input.
+        if (!m_dialog && m_started.elapsed() < ShowAfter) {
+            QThread::msleep(5);
+            continue;
+        }
+        if (!m_dialog)
+            show(0);
+        if (m_dialog->labelText() != doing) {
+            m_dialog->setLabelText(doing);
+            m_dialog->setCancelButton(nullptr);
+            m_dialog->setRange(0, 0);
+        }
+        WaitForEvents(20);
+    }
+}
+
 bool ProgressDialog::advance(int done)
 {
     if (cancelAnswer)
@@ -35,13 +67,7 @@ bool ProgressDialog::advance(int done)
     if (!m_dialog) {
         if (m_started.elapsed() < ShowAfter)
             return true;
-        m_dialog = std::make_unique<QProgressDialog>(m_title, "Cancel", 0, m_steps, &m_owner);
-        m_dialog->setWindowTitle(m_title);
-        m_dialog->setWindowModality(Qt::ApplicationModal);
-        m_dialog->setAutoClose(false);
-        m_dialog->setAutoReset(false);
-        m_dialog->setMinimumDuration(0);
-        m_dialog->show();
+        show(m_steps);
     } else if (m_lastUpdate.elapsed() < UpdateInterval) {
         return true;
     }

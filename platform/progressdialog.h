@@ -24,12 +24,19 @@ public:
     // cancelled.
     bool advance(int done);
 
+    // Handles events until finished() is true, while work that cannot be
+    // cancelled runs beside the event loop; the dialog, once shown, says
+    // what is being done, without Cancel.
+    void waitFor(const QString &doing, const std::function<bool()> &finished);
+
     // A test seam: while set, the answer stands in for the user at every
     // step; true cancels.
     using CancelAnswer = std::function<bool(int done)>;
     static void setCancelAnswer(CancelAnswer answer);
 
 private:
+    void show(int steps);
+
     QWidget &m_owner;
     QString m_title;
     int m_steps;

@@ -128,7 +128,8 @@ TEST_F(Files, TheCommandLineExportsWhatTheMenuExports)
         return std::pair{rondel.exitCode(), rondel.readAllStandardError()};
     };
     for (const auto &[item, name] : {std::pair{&Form1->saveas, "menu.wmf"}, {&Form1->exportsvg, "menu.svg"},
-                                     {&Form1->exportpng, "menu.png"}, {&Form1->exportgif, "menu.gif"}}) {
+                                     {&Form1->exportpng, "menu.png"}, {&Form1->exportgif, "menu.gif"},
+                                     {&Form1->exportpdf, "menu.pdf"}}) {
         item->setEnabled(true);
         exportAs(*item, path(name));
         const QString out = path(QString(name).replace("menu", "line"));
@@ -138,6 +139,10 @@ TEST_F(Files, TheCommandLineExportsWhatTheMenuExports)
         EXPECT_EQ(run(arguments).first, 0) << name;
         EXPECT_EQ(contents(out), contents(path(name))) << name;
     }
+    // A PDF names the drawing's file; --page chooses the paper.
+    EXPECT_EQ(pdfInfo(path("line.pdf")).at("Title"), "Rondel drawing — list.rondel");
+    EXPECT_EQ(run({"--export", path("letter.pdf"), "--page", "letter", path("list.rondel")}).first, 0);
+    EXPECT_EQ(pdfInfo(path("letter.pdf")).at("Page size"), "612 x 792 pts (letter)");
     // A pipe is read to its end; an OUT that is FILE itself is refused.
     EXPECT_EQ(run({"--export", path("piped.svg"), "/dev/stdin"}, contents(path("list.rondel"))).first, 0);
     EXPECT_EQ(contents(path("piped.svg")), contents(path("menu.svg")));
@@ -149,7 +154,9 @@ TEST_F(Files, TheCommandLineExportsWhatTheMenuExports)
     for (const QStringList &usage : {QStringList{"--bogus"}, {"--help-all"}, {"--export", path("x.txt"), path("list.rondel")},
                                      {"--export", path("x.svg")}, {"--scale", "3"}, {"a", "b"},
                                      {"--export", path("x.svg"), "--fps", "5", path("list.rondel")},
-                                     {"--export", path("x.gif"), "--fps", "0", path("list.rondel")}})
+                                     {"--export", path("x.gif"), "--fps", "0", path("list.rondel")},
+                                     {"--export", path("x.pdf"), "--page", "a3", path("list.rondel")},
+                                     {"--export", path("x.svg"), "--page", "a4", path("list.rondel")}, {"--page", "a4"}})
         EXPECT_EQ(run(usage).first, 2) << usage.join(' ').toStdString();
     EXPECT_FALSE(QFileInfo::exists(path("x.svg")));
 }

@@ -168,7 +168,7 @@ TEST_F(Pictures, EveryFailingExportNamesItsReasonAndLosesNothing)
     ASSERT_TRUE(kept.open(QIODevice::WriteOnly) && kept.write("kept") == 4);
     kept.close();
     ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe")).constData(), 0600), 0);
-    for (MenuItem *item : {&Form1->saveas, &Form1->exportsvg, &Form1->exportpng, &Form1->exportgif}) {
+    for (MenuItem *item : {&Form1->saveas, &Form1->exportsvg, &Form1->exportpng, &Form1->exportgif, &Form1->exportpdf}) {
         const auto failure = [&](const QString &name, const QString &reason) {
             item->setEnabled(true);
             exportAs(*item, name);

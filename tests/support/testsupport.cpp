@@ -5,6 +5,8 @@
 #include "mainwindow/mainpanel.h"
 #include "platform/system.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -67,6 +69,26 @@ void atYield(int n, std::function<void()> action)
         atNextYield(std::move(action));
     else
         atNextYield([n, action = std::move(action)] { atYield(n - 1, action); });
+}
+
+std::map<QString, QString> pdfInfo(const QString &pdf)
+{
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    info.waitForFinished();
+    std::map<QString, QString> fields;
+    for (const QString &line : QString::fromUtf8(info.readAllStandardOutput()).split('\n'))
+        if (const qsizetype colon = line.indexOf(':'); colon > 0)
+            fields[line.left(colon)] = line.mid(colon + 1).trimmed();
+    return fields;
+}
+
+QImage renderedPdf(const QString &pdf, int dpi)
+{
+    const QTemporaryDir dir;
+    QProcess::execute("pdftoppm", {"-r", QString::number(dpi), "-aa", "no", "-aaVector", "no", "-singlefile", "-png",
+                                   pdf, dir.filePath("page")});
+    return QImage(dir.filePath("page.png")).convertToFormat(QImage::Format_RGB32);
 }
 
 void clickDraw()

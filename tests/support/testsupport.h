@@ -6,9 +6,11 @@
 #include "core/module1.h"
 #include "platform/surface.h"
 
+#include <QImage>
 #include <QString>
 #include <csignal>
 #include <functional>
+#include <map>
 #include <ostream>
 #include <vector>
 #include <sys/resource.h>
@@ -49,6 +51,12 @@ private:
 void atNextYield(std::function<void()> action);
 // Runs the action at the n-th yield from now; 1 is the next.
 void atYield(int n, std::function<void()> action);
+
+// What pdfinfo says of the PDF: "Pages", "Page size", "Title", ...
+std::map<QString, QString> pdfInfo(const QString &pdf);
+// The PDF's first page drawn by pdftoppm at the dots per inch, without
+// smoothing, so that every pixel of a line has the line's colour.
+QImage renderedPdf(const QString &pdf, int dpi);
 
 // Presses "draw" or "clear" on the main panel.
 void clickDraw();

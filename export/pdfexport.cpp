@@ -1,0 +1,82 @@
+#include "pdfexport.h"
+
+#include "core/longloop.h"
+#include "infowindows/errorwindow.h"
+#include "mainwindow/drawingfiles.h"
+#include "mainwindow/mainpanel.h"
+#include "pdfdocument.h"
+#include "picturefile.h"
+#include "platform/progressdialog.h"
+#include "printpage.h"
+
+#include <QLocale>
+#include <cstdio>
+
+namespace {
+// A colour channel in the few decimals that give back its byte exactly.
+std::string channel(int value)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "%.4f ", value / 255.0);
+    return text;
+}
+} // namespace
+
+void exportpdf_Click()
+{
+    if (drawCount == 0) {
+        ShowError(NoPageReason);
+        return;
+    }
+    // A replay or film asked for while the page is written starts after it.
+    const LongLoopsHeld held;
+    ExportPicture(Form1->pdfDialog, "PDF documents (*.pdf)|*.pdf|all files (*.*)|*.*", "pdf",
+                  [](SaveFile &file, QString &reason) {
+                      ProgressDialog progress(*Form1, "Export as PDF", drawCount);
+                      return WritePdfPicture(file, DrawingsSinceClear(), LocalePaper(QLocale()),
+                                             DrawingTitle(DrawingFileName()), reason,
+                                             [&](int done) { return progress.advance(done); });
+                  });
+}
+
+bool WritePdfPicture(SaveFile &file, std::span<const DrawingRecord> records, const QPageSize &paper, const QString &title,
+                     QString &reason, const std::function<bool(int done)> &goOn)
+{
+    const QPageLayout layout = DrawingPageLayout(paper);
+    const std::optional<PagePlacement> placement = PagePlacement::of(records, DrawingArea(layout), reason);
+    if (!placement)
+        return false;
+    PdfDocument pdf(file);
+    // Device units from the corner of Qt's paint rectangle, downwards, as a
+    // printer of PageResolution counts them; round lines.
+    const QSize page = paper.sizePoints();
+    const QRect corner = layout.paintRectPixels(PageResolution);
+    char setUp[160];
+    const double pointsPerUnit = 72.0 / PageResolution;
+    std::snprintf(setUp, sizeof setUp, "%g 0 0 %g %g %g cm\n1 J 1 j %.4f w\n", pointsPerUnit, -pointsPerUnit,
+                  corner.left() * pointsPerUnit, page.height() - corner.top() * pointsPerUnit, PagePlacement::lineWidth());
+    pdf.add(setUp);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (CanTraceCurve(records[i])) {
+            const QColor colour = toQColor(records[i].color);
+            pdf.add(channel(colour.red()) + channel(colour.green()) + channel(colour.blue()) + "RG\n");
+            QPoint first;
+            bool started = false, closed = false;
+            placement->trace(records[i], [&](QPoint point) {
+                pdf.addNumber(point.x());
+                pdf.add(" ");
+                pdf.addNumber(point.y());
+                pdf.add(started ? " l\n" : " m\n");
+                closed = started && point == first;
+                if (!started)
+                    first = point;
+                started = true;
+                pdf.passOnWhenFull();
+            });
+            pdf.add(closed ? "h S\n" : "S\n");
+        }
+        if (goOn && !goOn(int(i + 1)))
+            return false;
+    }
+    return pdf.finish(page, title, DrawingCreator());
+}
