@@ -10,15 +10,24 @@
 #include "printpage.h"
 
 #include <QLocale>
-#include <cstdio>
+#include <charconv>
 
 namespace {
+// A number with the decimals given and a blank after it. Not printf's:
+// the program runs in the user's locale, whose decimal separator may be a
+// comma, and a PDF's is always a point.
+std::string decimal(double value, int decimals)
+{
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text - 1, value, std::chars_format::fixed, decimals).ptr;
+    *end = ' ';
+    return std::string(text, end + 1);
+}
+
 // A colour channel in the few decimals that give back its byte exactly.
 std::string channel(int value)
 {
-    char text[8];
-    std::snprintf(text, sizeof text, "%.4f ", value / 255.0);
-    return text;
+    return decimal(value / 255.0, 4);
 }
 } // namespace
 
@@ -51,11 +60,10 @@ bool WritePdfPicture(SaveFile &file, std::span<const DrawingRecord> records, con
     // printer of PageResolution counts them; round lines.
     const QSize page = paper.sizePoints();
     const QRect corner = layout.paintRectPixels(PageResolution);
-    char setUp[160];
     const double pointsPerUnit = 72.0 / PageResolution;
-    std::snprintf(setUp, sizeof setUp, "%g 0 0 %g %g %g cm\n1 J 1 j %.4f w\n", pointsPerUnit, -pointsPerUnit,
-                  corner.left() * pointsPerUnit, page.height() - corner.top() * pointsPerUnit, PagePlacement::lineWidth());
-    pdf.add(setUp);
+    pdf.add(decimal(pointsPerUnit, 4) + "0 0 " + decimal(-pointsPerUnit, 4) + decimal(corner.left() * pointsPerUnit, 4) +
+            decimal(page.height() - corner.top() * pointsPerUnit, 4) + "cm\n1 J 1 j " +
+            decimal(PagePlacement::lineWidth(), 4) + "w\n");
     for (std::size_t i = 0; i < records.size(); ++i) {
         if (CanTraceCurve(records[i])) {
             const QColor colour = toQColor(records[i].color);
