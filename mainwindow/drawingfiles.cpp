@@ -29,6 +29,8 @@ Drawing CurrentDrawing()
     drawing.colorMode = RandomColorMode() ? ColorMode::Random : ColorMode::Primary;
     drawing.nextColor = Form1->chip0.backColor();
     drawing.zoom = zoomFactor;
+    drawing.palette = ::palette;
+    drawing.paletteIndex = paletteIndex;
     return drawing;
 }
 
@@ -44,6 +46,10 @@ void ShowDrawing(const Drawing &drawing)
         SetRandomColorMode(*drawing.colorMode == ColorMode::Random);
     if (drawing.nextColor)
         panel.chip0.setBackColor(*drawing.nextColor);
+    if (drawing.palette)
+        ::palette = *drawing.palette;
+    if (drawing.paletteIndex)
+        paletteIndex = *drawing.paletteIndex;
     if (drawing.zoom) {
         zoomFactor = *drawing.zoom;
         ScaleCanvas();
@@ -88,6 +94,11 @@ QString LastSessionFile()
 
 void KeepLastSession()
 {
+    // An empty list keeps nothing worth more than the session before it:
+    // a run started and ended at once, or ended after a clear, leaves the
+    // last session as it was.
+    if (drawCount == 0)
+        return;
     QDir().mkpath(QFileInfo(LastSessionFile()).path());
     QString reason;
     WriteDrawingFile(LastSessionFile(), CurrentDrawing(), reason);
