@@ -1,10 +1,13 @@
 #include "commandline.h"
 
 #include "export/exportdrawing.h"
+#include "platform/savefile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -22,6 +25,9 @@ struct Options {
     QCommandLineOption scale{"scale", "Makes a PNG picture N = 1, 2 or 4 times the canvas's size.", "N", "1"};
     QCommandLineOption fps{"fps", "Plays a GIF film at N frames per second.", "N", "30"};
 
+    // Each option, to be given once at most.
+    const std::array<const QCommandLineOption *, 5> all{&help, &version, &exportTo, &scale, &fps};
+
     Options()
     {
         parser.setApplicationDescription("Draws gear curves, families of them and their animations.");
@@ -33,10 +39,6 @@ struct Options {
     }
 };
 
-void printError(const QString &message)
-{
-    std::fprintf(stderr, "rondel: %s\n", qPrintable(message));
-}
 
 enum class Outcome { Run, Help, Version, UsageError };
 
@@ -52,6 +54,13 @@ Parsed parse(Options &options, const QStringList &arguments)
     const auto usageError = [](const QString &message) { return Parsed{Outcome::UsageError, {}, message}; };
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
+    const QStringList given = parser.optionNames();
+    for (const QCommandLineOption *option : options.all) {
+        const auto times = std::count_if(given.begin(), given.end(),
+                                         [&](const QString &name) { return option->names().contains(name); });
+        if (times > 1)
+            return usageError(QString("--%1 is given more than once").arg(option->names().last()));
+    }
     if (parser.isSet(options.help))
         return {Outcome::Help, {}, {}};
     if (parser.isSet(options.version))
@@ -70,6 +79,11 @@ Parsed parse(Options &options, const QStringList &arguments)
     line.fps = parser.value(options.fps).toDouble(&isNumber);
     if (!isNumber || !std::isfinite(line.fps) || line.fps <= 0)
         return usageError("--fps must be a number of frames per second above 0");
+    // Bytes not valid in the system's encoding decode to the replacement
+    // character: the text would name another file.
+    for (const QString &name : {line.file, line.exportTo})
+        if (!SaveFile::nameIsEncodable(name))
+            return usageError(QString("\"%1\": %2").arg(name, UnencodableName));
     if (!parser.isSet(options.exportTo)) {
         if (parser.isSet(options.scale) || parser.isSet(options.fps))
             return usageError("--scale and --fps go with --export");
@@ -87,6 +101,11 @@ Parsed parse(Options &options, const QStringList &arguments)
 }
 } // namespace
 
+void PrintError(const QString &message)
+{
+    std::fprintf(stderr, "rondel: %s\n", qPrintable(message));
+}
+
 bool NeedsDisplay(int argc, char *argv[])
 {
     QStringList arguments;
@@ -95,6 +114,14 @@ bool NeedsDisplay(int argc, char *argv[])
     Options options;
     const Parsed parsed = parse(options, arguments);
     return parsed.outcome == Outcome::Run && parsed.line.exportTo.isEmpty();
+}
+
+bool DisplayNamed()
+{
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    return false;
 }
 
 std::optional<CommandLine> ParseCommandLine(const QStringList &arguments, int &status)
@@ -112,7 +139,7 @@ std::optional<CommandLine> ParseCommandLine(const QStringList &arguments, int &s
         std::printf("rondel %s\n", qPrintable(QCoreApplication::applicationVersion()));
         break;
     case Outcome::UsageError:
-        printError(parsed.error + "\nTry 'rondel --help' for more.");
+        PrintError(parsed.error + "\nTry 'rondel --help' for more.");
         status = 2;
         break;
     }
@@ -124,17 +151,17 @@ int RunExport(const CommandLine &line)
     QString reason;
     const std::optional<Drawing> drawing = ReadDrawingFile(line.file, reason, FileKinds::Any);
     if (!drawing) {
-        printError(QString("could not open \"%1\": %2").arg(line.file, reason));
+        PrintError(QString("could not open \"%1\": %2").arg(line.file, reason));
         return 1;
     }
     std::error_code error;
     if (std::filesystem::equivalent(QFile::encodeName(line.file).toStdString(),
                                    QFile::encodeName(line.exportTo).toStdString(), error)) {
-        printError(QString("could not save \"%1\": it is the drawing being exported").arg(line.exportTo));
+        PrintError(QString("could not save \"%1\": it is the drawing being exported").arg(line.exportTo));
         return 1;
     }
     if (!ExportDrawing(line.exportTo, *drawing, {line.scale, line.fps}, reason)) {
-        printError(QString("could not save \"%1\": %2").arg(line.exportTo, reason));
+        PrintError(QString("could not save \"%1\": %2").arg(line.exportTo, reason));
         return 1;
     }
     return 0;

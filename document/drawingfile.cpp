@@ -352,6 +352,10 @@ std::optional<Drawing> DrawingFromJson(const QByteArray &json, QString &reason)
 
 std::optional<Drawing> ReadDrawingFile(const QString &fileName, QString &reason, FileKinds kinds)
 {
+    if (!SaveFile::nameIsEncodable(fileName)) {
+        reason = UnencodableName;
+        return std::nullopt;
+    }
     if (kinds == FileKinds::RegularOnly && SaveFile::holdsNoRegularFile(fileName)) {
         reason = "it is not a regular file";
         return std::nullopt;

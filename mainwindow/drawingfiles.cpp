@@ -63,7 +63,7 @@ bool OpenDrawingFile(const QString &fileName)
     QString reason;
     const std::optional<Drawing> drawing = ReadDrawingFile(fileName, reason);
     if (!drawing) {
-        ShowError(QString("could not open \"%1\": %2").arg(fileName, reason));
+        ShowError(QString("could not open \"%1\": %2").arg(ShownFileName(fileName), reason));
         return false;
     }
     RememberDrawingFile(fileName);

@@ -150,6 +150,27 @@ TEST_F(Files, RefusedFilesNameTheFirstThingWrongAndChangeNothing)
     EXPECT_TRUE(OpenDrawingFile(path("bad.rondel")));
     EXPECT_TRUE(drawCount == 111 && drawings[110].statRadius == 600 && drawings[110].rotRadius == 50);
     EXPECT_EQ(std::pair(palette, paletteIndex), colours);
+
+    // A name decoded from bytes not valid in the system's encoding holds the
+    // replacement character and names another file: neither read nor written.
+    QFile::copy(path("bad.rondel"), path("caf\uFFFD.rondel"));
+    const QString unencodable = "\": the name is not valid in the system's encoding";
+    EXPECT_FALSE(OpenDrawingFile(path("caf\uFFFD.rondel")));
+    EXPECT_EQ(errbox->Label1.caption(), "could not open \"" + path("caf\uFFFD.rondel") + unencodable);
+    exportAs(Form1->exportsvg, path("caf\uFFFD.svg"));
+    EXPECT_EQ(errbox->Label1.caption(), "could not save \"" + path("caf\uFFFD.svg") + unencodable);
+    EXPECT_FALSE(QFileInfo::exists(path("caf\uFFFD.svg")));
+    // A very long name loses its middle, and the window stays its size.
+    errbox.unload();
+    for (MenuItem *item : {&Form1->opendrawing, &Form1->exportsvg}) {
+        const QString name = path(QString(3000, 'n'));
+        CommonDialog::setOpenAnswer([&](const QString &) { return name; });
+        exportAs(*item, name);
+        const QString caption = errbox->Label1.caption();
+        EXPECT_TRUE(caption.contains(dir.path()) && caption.contains("n…n") && caption.contains(name.right(20)));
+        EXPECT_LT(errbox->height(), errbox->screen()->availableGeometry().height() / 3);
+    }
+    CommonDialog::setOpenAnswer({});
 }
 
 // The command line's export writes the same bytes as the menu's, with no
@@ -160,14 +181,15 @@ TEST_F(Files, TheCommandLineExportsWhatTheMenuExports)
         clickDraw();
     CommonDialog::setChoiceAnswer([](const QStringList &) { return 1; });
     exportAs(Form1->savedrawing, path("list.rondel"));
-    const auto run = [&](const QStringList &arguments, const QByteArray &input = {}) {
+    const auto run = [&](const QStringList &arguments, const QByteArray &input = {},
+                         const QString &program = RONDEL_PROGRAM) {
         QProcess rondel;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove("DISPLAY");
-        environment.remove("QT_QPA_PLATFORM");
+        for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(variable);
         environment.remove("XDG_RUNTIME_DIR"); // Qt notes its absence
         rondel.setProcessEnvironment(environment);
-        rondel.start(RONDEL_PROGRAM, arguments);
+        rondel.start(program, arguments);
         rondel.write(input);
         rondel.closeWriteChannel();
         EXPECT_TRUE(rondel.waitForFinished(30000));
@@ -195,9 +217,23 @@ TEST_F(Files, TheCommandLineExportsWhatTheMenuExports)
     for (const QStringList &usage : {QStringList{"--bogus"}, {"--help-all"}, {"--export", path("x.txt"), path("list.rondel")},
                                      {"--export", path("x.svg")}, {"--scale", "3"}, {"a", "b"},
                                      {"--export", path("x.svg"), "--fps", "5", path("list.rondel")},
-                                     {"--export", path("x.gif"), "--fps", "0", path("list.rondel")}})
+                                     {"--export", path("x.gif"), "--fps", "0", path("list.rondel")},
+                                     {"-h", "--help"}})
         EXPECT_EQ(run(usage).first, 2) << usage.join(' ').toStdString();
-    EXPECT_FALSE(QFileInfo::exists(path("x.svg")));
+    EXPECT_EQ(run({"--export", path("x.svg"), "--export", path("y.png"), path("list.rondel")}),
+              std::pair(2, QByteArray("rondel: --export is given more than once\nTry 'rondel --help' for more.\n")));
+    // A name in Latin-1 is refused, and nothing is read or written under the
+    // name it decodes to.
+    QFile::copy(path("list.rondel"), path("caf\uFFFD.rondel"));
+    QFile::copy(path("list.rondel"), path("caf.rondel"));
+    for (const char *arguments : {R"(--export "$1$(printf '\351').svg" "$1.rondel")",
+                                     R"(--export "$1.svg" "$1$(printf '\351').rondel")", R"("$1$(printf '\351').rondel")"})
+        EXPECT_EQ(run({"-c", QString("exec \"$0\" ") + arguments, RONDEL_PROGRAM, path("caf")}, {}, "/bin/sh").first, 2)
+            << arguments;
+    EXPECT_EQ(QDir(dir.path()).entryList({"*.svg"}), (QStringList{"line.svg", "menu.svg", "piped.svg", "same.svg"}));
+    // A window start with no display says so.
+    for (const QStringList &start : {QStringList{}, {path("list.rondel")}})
+        EXPECT_EQ(run(start), std::pair(1, QByteArray("rondel: no display: set DISPLAY, or use --export\n")));
 }
 
 // A run's list is kept when it ends by File -> Exit or the close box,
