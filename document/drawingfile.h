@@ -33,13 +33,14 @@
 
 enum class ColorMode { Primary, Random };
 
+// The optional fields may be left out where a drawing is made in code.
 struct Drawing {
     std::vector<DrawingRecord> records;
-    std::optional<ColorMode> colorMode;
-    std::optional<Color> nextColor;
-    std::optional<double> zoom;
-    std::optional<std::array<Color, 8>> palette;
-    std::optional<std::int16_t> paletteIndex;
+    std::optional<ColorMode> colorMode = std::nullopt;
+    std::optional<Color> nextColor = std::nullopt;
+    std::optional<double> zoom = std::nullopt;
+    std::optional<std::array<Color, 8>> palette = std::nullopt;
+    std::optional<std::int16_t> paletteIndex = std::nullopt;
 };
 
 // Larger files are refused unread.
