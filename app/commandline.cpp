@@ -1,10 +1,13 @@
 #include "commandline.h"
 
 #include "export/exportdrawing.h"
+#include "platform/savefile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -23,6 +26,9 @@ struct Options {
     QCommandLineOption fps{"fps", "Plays a GIF film at N frames per second.", "N", "30"};
     QCommandLineOption page{"page", "Puts a PDF page on A4 or Letter paper instead of the locale's.", "a4|letter"};
 
+    // Each option, to be given once at most.
+    const std::array<const QCommandLineOption *, 6> all{&help, &version, &exportTo, &scale, &fps, &page};
+
     Options()
     {
         parser.setApplicationDescription("Draws gear curves, families of them and their animations.");
@@ -35,10 +41,6 @@ struct Options {
     }
 };
 
-void printError(const QString &message)
-{
-    std::fprintf(stderr, "rondel: %s\n", qPrintable(message));
-}
 
 enum class Outcome { Run, Help, Version, UsageError };
 
@@ -54,6 +56,13 @@ Parsed parse(Options &options, const QStringList &arguments)
     const auto usageError = [](const QString &message) { return Parsed{Outcome::UsageError, {}, message}; };
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
+    const QStringList given = parser.optionNames();
+    for (const QCommandLineOption *option : options.all) {
+        const auto times = std::count_if(given.begin(), given.end(),
+                                         [&](const QString &name) { return option->names().contains(name); });
+        if (times > 1)
+            return usageError(QString("--%1 is given more than once").arg(option->names().last()));
+    }
     if (parser.isSet(options.help))
         return {Outcome::Help, {}, {}};
     if (parser.isSet(options.version))
@@ -78,6 +87,11 @@ Parsed parse(Options &options, const QStringList &arguments)
             return usageError("--page must be a4 or letter");
         line.paper = page == "a4" ? QPageSize::A4 : QPageSize::Letter;
     }
+    // Bytes not valid in the system's encoding decode to the replacement
+    // character: the text would name another file.
+    for (const QString &name : {line.file, line.exportTo})
+        if (!SaveFile::nameIsEncodable(name))
+            return usageError(QString("\"%1\": %2").arg(name, UnencodableName));
     if (!parser.isSet(options.exportTo)) {
         if (parser.isSet(options.scale) || parser.isSet(options.fps) || parser.isSet(options.page))
             return usageError("--scale, --fps and --page go with --export");
@@ -97,6 +111,11 @@ Parsed parse(Options &options, const QStringList &arguments)
 }
 } // namespace
 
+void PrintError(const QString &message)
+{
+    std::fprintf(stderr, "rondel: %s\n", qPrintable(message));
+}
+
 bool NeedsDisplay(int argc, char *argv[])
 {
     QStringList arguments;
@@ -105,6 +124,14 @@ bool NeedsDisplay(int argc, char *argv[])
     Options options;
     const Parsed parsed = parse(options, arguments);
     return parsed.outcome == Outcome::Run && parsed.line.exportTo.isEmpty();
+}
+
+bool DisplayNamed()
+{
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    return false;
 }
 
 std::optional<CommandLine> ParseCommandLine(const QStringList &arguments, int &status)
@@ -122,7 +149,7 @@ std::optional<CommandLine> ParseCommandLine(const QStringList &arguments, int &s
         std::printf("rondel %s\n", qPrintable(QCoreApplication::applicationVersion()));
         break;
     case Outcome::UsageError:
-        printError(parsed.error + "\nTry 'rondel --help' for more.");
+        PrintError(parsed.error + "\nTry 'rondel --help' for more.");
         status = 2;
         break;
     }
@@ -134,17 +161,17 @@ int RunExport(const CommandLine &line)
     QString reason;
     const std::optional<Drawing> drawing = ReadDrawingFile(line.file, reason, FileKinds::Any);
     if (!drawing) {
-        printError(QString("could not open \"%1\": %2").arg(line.file, reason));
+        PrintError(QString("could not open \"%1\": %2").arg(line.file, reason));
         return 1;
     }
     std::error_code error;
     if (std::filesystem::equivalent(QFile::encodeName(line.file).toStdString(),
                                    QFile::encodeName(line.exportTo).toStdString(), error)) {
-        printError(QString("could not save \"%1\": it is the drawing being exported").arg(line.exportTo));
+        PrintError(QString("could not save \"%1\": it is the drawing being exported").arg(line.exportTo));
         return 1;
     }
     if (!ExportDrawing(line.exportTo, *drawing, {line.scale, line.fps, line.paper, line.file}, reason)) {
-        printError(QString("could not save \"%1\": %2").arg(line.exportTo, reason));
+        PrintError(QString("could not save \"%1\": %2").arg(line.exportTo, reason));
         return 1;
     }
     return 0;

@@ -4,7 +4,10 @@
 //   rondel [FILE]                       starts, then opens FILE
 //   rondel --export OUT FILE [--scale N | --fps N | --page a4|letter]
 //                                       writes FILE's drawings as OUT and ends
-// --help and --version print and end. Usage errors end with status 2.
+// --help and --version print and end. Usage errors (an unknown or repeated
+// option, a file name not valid in the system's encoding) end with status 2;
+// a start that needs a display where the environment names none ends with
+// status 1.
 
 #include <QPageSize>
 #include <QString>
@@ -23,6 +26,13 @@ struct CommandLine {
 // error) or for an export, which need no display and show no window; read
 // before the application object is made.
 bool NeedsDisplay(int argc, char *argv[]);
+
+// True when the environment names a display or a platform for the windows:
+// without one, Qt would abort.
+bool DisplayNamed();
+
+// Prints "rondel: " and the message as a line on standard error.
+void PrintError(const QString &message);
 
 // The command line, or nothing after --help or --version have been printed
 // or a usage error has been reported; status is then the exit status.

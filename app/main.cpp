@@ -21,6 +21,9 @@ int main(int argc, char *argv[])
     if (!NeedsDisplay(argc, argv)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(&keepQtsNotesQuiet);
+    } else if (!DisplayNamed()) {
+        PrintError("no display: set DISPLAY, or use --export");
+        return 1;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("rondel");

@@ -133,16 +133,28 @@ public:
         return number(key);
     }
 
-    std::int16_t whole16(QLatin1StringView key)
+    std::int16_t whole16(QLatin1StringView key, std::int16_t low = std::numeric_limits<std::int16_t>::min(),
+                         std::int16_t high = std::numeric_limits<std::int16_t>::max())
     {
         const double value = number(key);
         if (!ok())
             return 0;
         if (value != std::floor(value))
             return fail(QString("%1 %2 is not a whole number").arg(key, numberText(value))), 0;
-        if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max())
-            return fail(QString("%1 %2 is outside -32768 to 32767").arg(key, numberText(value))), 0;
+        if (value < low || value > high)
+            return fail(QString("%1 %2 is outside %3 to %4").arg(key, numberText(value)).arg(low).arg(high)), 0;
         return std::int16_t(value);
+    }
+
+    // A gear's radius as the panels make it: a slider's 10 to 120, times 5.
+    // Any other ratio of the radii may never close, and would run every
+    // export to the tracer's limit.
+    double gearRadius(QLatin1StringView key)
+    {
+        const double value = number(key);
+        if (ok() && !(value >= 50 && value <= 600 && std::fmod(value, 5) == 0))
+            fail(QString("%1 %2 is not a multiple of 5 from 50 to 600").arg(key, numberText(value)));
+        return value;
     }
 
     QString text(QLatin1StringView key)
@@ -158,12 +170,25 @@ public:
     Color color(QLatin1StringView key)
     {
         const QString name = text(key);
-        if (!ok())
-            return 0;
-        const std::optional<Color> color = colorFromName(name);
-        if (!color)
-            fail(QString("%1 %2 is not a colour in the form #rrggbb").arg(key, quoted(name)));
-        return color.value_or(0);
+        return ok() ? colorNamed(key, name) : 0;
+    }
+
+    // Eight colours, each named as color() names one.
+    std::array<Color, 8> palette(QLatin1StringView key)
+    {
+        std::array<Color, 8> colours{};
+        const QJsonValue value = m_object.value(key);
+        if (!value.isArray() || value.toArray().size() != 8)
+            return fail(key + " is not a list of eight colours"), colours;
+        const QJsonArray names = value.toArray();
+        for (std::size_t i = 0; i < colours.size() && ok(); ++i) {
+            const QString what = QString("%1 colour %2").arg(key).arg(i + 1);
+            if (!names[qsizetype(i)].isString())
+                fail(what + " is not a text");
+            else
+                colours[i] = colorNamed(what, names[qsizetype(i)].toString());
+        }
+        return colours;
     }
 
     void fail(const QString &what)
@@ -173,6 +198,14 @@ public:
     }
 
 private:
+    Color colorNamed(const QString &what, const QString &name)
+    {
+        const std::optional<Color> color = colorFromName(name);
+        if (!color)
+            fail(QString("%1 %2 is not a colour in the form #rrggbb").arg(what, quoted(name)));
+        return color.value_or(0);
+    }
+
     bool present(QLatin1StringView key, const QJsonValue &value)
     {
         if (value.isUndefined())
@@ -189,8 +222,8 @@ DrawingRecord readRecord(const QJsonObject &object, int number, QString &reason)
 {
     Fields fields(object, number, reason);
     DrawingRecord record;
-    record.statRadius = fields.recordNumber(StatRadius);
-    record.rotRadius = fields.recordNumber(RotRadius);
+    record.statRadius = fields.gearRadius(StatRadius);
+    record.rotRadius = fields.gearRadius(RotRadius);
     record.penDistance = fields.recordNumber(PenDistance);
     record.startAngle = fields.recordNumber(StartAngle);
     record.gearPosition = fields.whole16(GearPosition);
@@ -216,6 +249,10 @@ void readOptions(Fields &fields, Drawing &drawing)
             fields.fail(QString("zoom %1 is outside 0.03125 to 1").arg(numberText(zoom)));
         drawing.zoom = zoom;
     }
+    if (fields.ok() && fields.has("palette"_L1))
+        drawing.palette = fields.palette("palette"_L1);
+    if (fields.ok() && fields.has("paletteIndex"_L1))
+        drawing.paletteIndex = fields.whole16("paletteIndex"_L1, 0, 7);
 }
 } // namespace
 
@@ -244,6 +281,14 @@ QByteArray DrawingToJson(const Drawing &drawing)
         document.insert("nextColor", colorName(*drawing.nextColor));
     if (drawing.zoom)
         document.insert("zoom", *drawing.zoom);
+    if (drawing.palette) {
+        QJsonArray colours;
+        for (const Color colour : *drawing.palette)
+            colours.append(colorName(colour));
+        document.insert("palette", colours);
+    }
+    if (drawing.paletteIndex)
+        document.insert("paletteIndex", *drawing.paletteIndex);
     return QJsonDocument(document).toJson(QJsonDocument::Compact);
 }
 
@@ -252,6 +297,11 @@ std::optional<Drawing> DrawingFromJson(const QByteArray &json, QString &reason)
     reason.clear();
     if (json.trimmed().isEmpty()) {
         reason = "it is empty";
+        return std::nullopt;
+    }
+    // UTF-16 text holds zero bytes, which are valid UTF-8 but never JSON.
+    if (!json.isValidUtf8() || json.contains('\0')) {
+        reason = "it is not UTF-8 text";
         return std::nullopt;
     }
     QJsonParseError error;
@@ -270,10 +320,10 @@ std::optional<Drawing> DrawingFromJson(const QByteArray &json, QString &reason)
     if (fields.ok() && format != Format)
         fields.fail(QString("it is not a Rondel drawing (format %1)").arg(quoted(format)));
     const double version = fields.ok() ? fields.number("version"_L1) : 0;
-    if (fields.ok() && version > Version)
-        fields.fail(QString("version %1 is newer than this Rondel reads (%2)").arg(numberText(version)).arg(Version));
-    else if (fields.ok() && version != Version)
+    if (fields.ok() && (version != std::floor(version) || version < Version))
         fields.fail(QString("version %1 is not a version of the format").arg(numberText(version)));
+    else if (fields.ok() && version > Version)
+        fields.fail(QString("version %1 is newer than this Rondel reads (%2)").arg(numberText(version)).arg(Version));
     if (fields.ok() && !object.value("drawings").isArray())
         fields.fail(object.contains("drawings") ? "drawings is not a list" : "drawings is missing");
     Drawing drawing;
@@ -302,6 +352,10 @@ std::optional<Drawing> DrawingFromJson(const QByteArray &json, QString &reason)
 
 std::optional<Drawing> ReadDrawingFile(const QString &fileName, QString &reason, FileKinds kinds)
 {
+    if (!SaveFile::nameIsEncodable(fileName)) {
+        reason = UnencodableName;
+        return std::nullopt;
+    }
     if (kinds == FileKinds::RegularOnly && SaveFile::holdsNoRegularFile(fileName)) {
         reason = "it is not a regular file";
         return std::nullopt;

@@ -8,10 +8,14 @@
 //    "drawings": [{"statRadius": 500, "rotRadius": 200, "penDistance": 200,
 //                  "startAngle": -0.6457718232379019, "gearPosition": -100,
 //                  "color": "#0000c0"}],
-//    "colorMode": "primary", "nextColor": "#ff0000", "zoom": 0.25}
+//    "colorMode": "primary", "nextColor": "#ff0000", "zoom": 0.25,
+//    "palette": ["#000000", "#ff0000", "#008080", "#808000",
+//                "#0000ff", "#00ff00", "#800080", "#ff8000"], "paletteIndex": 1}
 //
-// The colour mode, the next colour and the zoom are optional, and keys a
-// reader does not know are ignored, so that later versions can add more.
+// The colour mode, the next colour, the zoom, the palette of the primary
+// colours (which clicks on the colour chip change) and the position in its
+// cycle are optional, and keys a reader does not know are ignored, so that
+// later versions can add more.
 // Every double is written in its shortest form that reads back the same,
 // bit for bit (a zero is written as 0, without a sign); a record's values
 // that are not finite, which JSON cannot hold, as "Infinity", "-Infinity"
@@ -23,16 +27,20 @@
 
 #include <QByteArray>
 #include <QString>
+#include <array>
 #include <optional>
 #include <vector>
 
 enum class ColorMode { Primary, Random };
 
+// The optional fields may be left out where a drawing is made in code.
 struct Drawing {
     std::vector<DrawingRecord> records;
-    std::optional<ColorMode> colorMode;
-    std::optional<Color> nextColor;
-    std::optional<double> zoom;
+    std::optional<ColorMode> colorMode = std::nullopt;
+    std::optional<Color> nextColor = std::nullopt;
+    std::optional<double> zoom = std::nullopt;
+    std::optional<std::array<Color, 8>> palette = std::nullopt;
+    std::optional<std::int16_t> paletteIndex = std::nullopt;
 };
 
 // Larger files are refused unread.

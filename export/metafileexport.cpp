@@ -42,17 +42,16 @@ void SaveMetafile()
 bool RecordMetafile(const QString &fileName, QString &reason)
 {
     metafile.emplace(fileName);
-    WriteMetafileCurves();
+    std::int16_t plotted = 0;
+    while (plotted < drawCount && metafile->errorString().isEmpty())
+        PlotMetafileCurve(plotted++);
     const bool saved = metafile->close();
     reason = metafile->errorString();
+    // The drawing that went out of range is the last one plotted.
+    if (reason == PointOutsideMetafileRange)
+        reason = QString("drawing %1 lies outside the range of metafile coordinates").arg(plotted);
     metafile.reset();
     return saved;
-}
-
-void WriteMetafileCurves()
-{
-    for (std::int16_t i = 0; i < drawCount; ++i)
-        PlotMetafileCurve(i);
 }
 
 void PlotMetafileCurve(std::int16_t index)

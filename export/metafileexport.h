@@ -16,5 +16,4 @@ void saveas_Click();
 void SaveMetafile();
 // The same into any file, touching no window: false with the reason.
 bool RecordMetafile(const QString &fileName, QString &reason);
-void WriteMetafileCurves();
 void PlotMetafileCurve(std::int16_t index);

@@ -40,5 +40,5 @@ bool SaveCanStart()
 
 void ShowSaveFailure(const QString &fileName, const QString &reason)
 {
-    ShowError(QString("could not save \"%1\": %2").arg(fileName, reason));
+    ShowError(QString("could not save \"%1\": %2").arg(ShownFileName(fileName), reason));
 }

@@ -28,5 +28,6 @@ bool ExportPicture(CommonDialog &dialog, const QString &filter, const QString &e
 // reader is slow: the program stays usable then, but saves one at a time.
 bool SaveCanStart();
 
-// "could not save "<file>": <reason>" in the error window.
+// "could not save "<file>": <reason>" in the error window, a very long
+// name shortened in its middle.
 void ShowSaveFailure(const QString &fileName, const QString &reason);

@@ -118,9 +118,14 @@ bool WriteSvgPicture(SaveFile &file, std::span<const DrawingRecord> records, dou
     for (std::size_t i = 0; i < records.size(); ++i) {
         if (!CanTraceCurve(records[i]))
             continue;
+        // Absurd typed values can make what the picture has no numbers for.
         const double curveReach = CurveReach(records[i]);
-        if (!(curveReach <= LargestReach)) {
-            reason = QString("drawing %1 is too large for an SVG picture").arg(i + 1);
+        const char *const fault = std::isnan(records[i].penDistance)    ? "has a pen distance that is not a number"
+                                  : !std::isfinite(records[i].startAngle) ? "has a start angle that is not a finite number"
+                                  : !(curveReach <= LargestReach)        ? "is too large for an SVG picture"
+                                                                         : nullptr;
+        if (fault) {
+            reason = QString("drawing %1 %2").arg(i + 1).arg(fault);
             return false;
         }
         reach = std::max(reach, curveReach);

@@ -19,5 +19,6 @@ void exportsvg_Click();
 
 // Writes the records as an SVG picture with lines strokeWidth canvas units
 // wide. False when the file failed, which names the reason, or with the
-// reason when a drawing reaches too far to be written (then nothing is).
+// reason when a drawing reaches too far or has a pen distance or start
+// angle that is no number (then nothing is written).
 bool WriteSvgPicture(SaveFile &file, std::span<const DrawingRecord> records, double strokeWidth, QString &reason);

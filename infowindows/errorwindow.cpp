@@ -45,3 +45,18 @@ void ShowError(const QString &message)
     errbox->show();
     errbox->fitMessage();
 }
+
+QString ShownFileName(const QString &fileName)
+{
+    constexpr qsizetype Longest = 80;
+    if (fileName.size() <= Longest)
+        return fileName;
+    // Never half of a character that takes two.
+    qsizetype head = Longest / 2;
+    qsizetype tail = Longest - head - 1;
+    if (fileName[head].isLowSurrogate())
+        --head;
+    if (fileName[fileName.size() - tail].isLowSurrogate())
+        --tail;
+    return fileName.left(head) + u'…' + fileName.right(tail);
+}

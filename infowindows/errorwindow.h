@@ -28,3 +28,7 @@ protected:
 // Puts the message into the error window's label and shows the window with
 // the whole message in view.
 void ShowError(const QString &message);
+
+// A file's name as a message shows it: a very long one loses its middle,
+// so that the error window stays within the screen.
+QString ShownFileName(const QString &fileName);

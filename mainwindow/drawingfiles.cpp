@@ -31,6 +31,8 @@ Drawing CurrentDrawing()
     drawing.colorMode = RandomColorMode() ? ColorMode::Random : ColorMode::Primary;
     drawing.nextColor = Form1->chip0.backColor();
     drawing.zoom = zoomFactor;
+    drawing.palette = ::palette;
+    drawing.paletteIndex = paletteIndex;
     return drawing;
 }
 
@@ -46,6 +48,10 @@ void ShowDrawing(const Drawing &drawing)
         SetRandomColorMode(*drawing.colorMode == ColorMode::Random);
     if (drawing.nextColor)
         panel.chip0.setBackColor(*drawing.nextColor);
+    if (drawing.palette)
+        ::palette = *drawing.palette;
+    if (drawing.paletteIndex)
+        paletteIndex = *drawing.paletteIndex;
     if (drawing.zoom) {
         zoomFactor = *drawing.zoom;
         ScaleCanvas();
@@ -59,7 +65,7 @@ bool OpenDrawingFile(const QString &fileName)
     QString reason;
     const std::optional<Drawing> drawing = ReadDrawingFile(fileName, reason);
     if (!drawing) {
-        ShowError(QString("could not open \"%1\": %2").arg(fileName, reason));
+        ShowError(QString("could not open \"%1\": %2").arg(ShownFileName(fileName), reason));
         return false;
     }
     RememberDrawingFile(fileName);
@@ -101,6 +107,11 @@ QString LastSessionFile()
 
 void KeepLastSession()
 {
+    // An empty list keeps nothing worth more than the session before it:
+    // a run started and ended at once, or ended after a clear, leaves the
+    // last session as it was.
+    if (drawCount == 0)
+        return;
     QDir().mkpath(QFileInfo(LastSessionFile()).path());
     QString reason;
     WriteDrawingFile(LastSessionFile(), CurrentDrawing(), reason);

@@ -1,9 +1,9 @@
 #pragma once
 
 // Rondel's own drawing files in the program: the drawing list since the
-// last clear, with the colour mode, the next colour and the zoom, opened
-// and saved; the files opened or saved lately; and the last session, kept
-// when the program ends.
+// last clear, with the colour mode, the next colour, the zoom and the
+// primary colours' palette and position, opened and saved; the files
+// opened or saved lately; and the last session, kept when the program ends.
 
 #include "document/drawingfile.h"
 
@@ -13,7 +13,7 @@
 Drawing CurrentDrawing();
 
 // Replaces the drawing list with the drawing's, takes its colour mode, next
-// colour and zoom, and replays the list on the canvas. The list is claimed
+// colour, zoom and palette, and replays the list on the canvas. The list is claimed
 // whole before anything can yield; a running replay or film is handed over.
 void ShowDrawing(const Drawing &drawing);
 
@@ -34,5 +34,6 @@ void RememberDrawingFile(const QString &fileName);
 
 // Where the drawing is kept when the program ends.
 QString LastSessionFile();
-// Keeps the drawing there; a failure is ignored, as the program is ending.
+// Keeps the drawing there, unless the list is empty; a failure is ignored,
+// as the program is ending.
 void KeepLastSession();

@@ -66,7 +66,7 @@ void MetafileRecorder::point(std::uint16_t function, double x, double y)
     const std::optional<std::int16_t> column = CInt(x);
     const std::optional<std::int16_t> row = CInt(y);
     if (!column || !row)
-        fail("a point lies outside the range of metafile coordinates");
+        fail(PointOutsideMetafileRange);
     if (failed())
         return;
     beginRecord(5, function);

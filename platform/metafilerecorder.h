@@ -20,6 +20,9 @@
 #include <cstdint>
 #include <limits>
 
+// Why a recording fails at a coordinate beyond the format's 16 bits.
+inline const QString PointOutsideMetafileRange = QStringLiteral("a point lies outside the range of metafile coordinates");
+
 class MetafileRecorder
 {
 public:

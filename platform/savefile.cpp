@@ -29,8 +29,15 @@ bool SaveFile::holdsNoRegularFile(const QString &name)
     return info.exists() && !info.isFile();
 }
 
+bool SaveFile::nameIsEncodable(const QString &name)
+{
+    return !name.contains(QChar::ReplacementCharacter);
+}
+
 bool SaveFile::open()
 {
+    if (!nameIsEncodable(m_name))
+        return fail(UnencodableName);
     // Unbuffered: the writers pass large blocks. The temporary file is read
     // back when it is copied.
     const QIODevice::OpenMode mode = m_inPlace ? QIODevice::ReadWrite : QIODevice::WriteOnly;

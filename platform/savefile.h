@@ -5,12 +5,20 @@
 // place only when everything has reached the disk. A name that holds
 // something else, such as a pipe to a plotter or a device, is kept: the
 // file is written whole to a temporary file, then copied into it, so that
-// a failed save sends nothing at all. While a pipe's reader is slow, the
-// copy handles events.
+// a save that fails while it is written sends nothing. A copy that fails
+// (its reader gone, say) cannot take back what was already sent: the
+// reader may have taken a part of the file. While a pipe's reader is slow,
+// the copy handles events.
+//
+// A name that holds the replacement character, as one decoded from bytes
+// that are not valid in the system's encoding does, is never written: it
+// would name another file than the one chosen.
 
 #include <QFileDevice>
 #include <QString>
 #include <memory>
+
+inline const QString UnencodableName = QStringLiteral("the name is not valid in the system's encoding");
 
 class SaveFile
 {
@@ -39,6 +47,9 @@ public:
     // True when the name exists (after following links) and is not a
     // regular file: it is then written as it is.
     static bool holdsNoRegularFile(const QString &name);
+    // False for a name that holds the replacement character; open() then
+    // fails with UnencodableName, and readers refuse it too.
+    static bool nameIsEncodable(const QString &name);
     // True while a file is being copied into a pipe whose reader is slow;
     // the program handles events meanwhile, and starts no other save.
     static bool copying();

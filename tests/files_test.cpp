@@ -1,3 +1,4 @@
+#include "animation/animation.h"
 #include "infowindows/errorwindow.h"
 #include "mainwindow/drawingfiles.h"
 #include "support/fixtures.h"
@@ -41,7 +42,7 @@ TEST_F(Files, AFamilyWrittenAndReadBackIsTheSameList)
     Form1->zo.trigger();
     ASSERT_EQ(drawCount, 31);
     // Absurd typed values can make what JSON has no numbers for.
-    drawings[28].rotRadius = std::numeric_limits<double>::infinity();
+    drawings[28].penDistance = std::numeric_limits<double>::infinity();
     drawings[29].startAngle = std::numeric_limits<double>::quiet_NaN();
     drawings[30].penDistance = -std::numeric_limits<double>::infinity();
     exportAs(Form1->savedrawing, path("family"));
@@ -54,6 +55,24 @@ TEST_F(Files, AFamilyWrittenAndReadBackIsTheSameList)
     EXPECT_TRUE(read->colorMode == ColorMode::Random && read->nextColor == Form1->chip0.backColor() &&
                 read->zoom == zoomFactor);
     EXPECT_EQ(RecentDrawingFiles(), QStringList{path("family.rondel")});
+
+    // The endless film takes its gears from the boxes, to the sliders'
+    // ends, and its saves open too.
+    panel.Check3.setValue(1);
+    for (const float size : {0.0f, 0.99f}) {
+        int draws = 0;
+        setRndSource([&] { return ++draws == 1 ? 0.1f : draws <= 4 ? size : 0.5f; });
+        panel.Check1.setValue(0);
+        atNextYield([&] { panel.Check1.setValue(1); }); // one pass
+        animStopped = false;
+        RunRandomAnimation();
+        const QString name = path(QString("film%1.rondel").arg(size));
+        exportAs(Form1->savedrawing, name);
+        const std::optional<Drawing> film = ReadDrawingFile(name, reason);
+        ASSERT_TRUE(film) << reason.toStdString();
+        EXPECT_EQ(std::pair(film->records[0].statRadius, film->records[0].rotRadius),
+                  size == 0 ? std::pair(175.0, 50.0) : std::pair(600.0, 350.0));
+    }
 }
 
 // A file is refused, naming the first thing wrong, and nothing changes.
@@ -63,6 +82,7 @@ TEST_F(Files, RefusedFilesNameTheFirstThingWrongAndChangeNothing)
     const DrawingRecord kept = drawings[0];
     const QString record = R"({"statRadius": 500, "rotRadius": 200, "penDistance": 200, "startAngle": 0, )"
                            R"("gearPosition": %1, "color": %2})";
+    const QString black = record.arg("0", "\"#000000\"");
     const auto file = [&](const QString &records, const QString &more = {}) {
         return QString(R"({"format": "rondel-drawing", "version": 1, "drawings": [%1]%2})").arg(records, more).toUtf8();
     };
@@ -71,10 +91,13 @@ TEST_F(Files, RefusedFilesNameTheFirstThingWrongAndChangeNothing)
         QString reason;
     } refused[] = {
         {"", "it is empty"},
-        {file(record.arg("0", "\"#000000\"")).chopped(5), "it is not JSON: unterminated string at character 167"},
+        {file(black).chopped(5), "it is not JSON: unterminated string at character 167"},
         {"[]", "it is not a Rondel drawing"},
         {R"({"format": "svg", "version": 1, "drawings": []})", "it is not a Rondel drawing (format \"svg\")"},
         {R"({"format": "rondel-drawing", "version": 2, "drawings": []})", "version 2 is newer than this Rondel reads (1)"},
+        {R"({"format": "rondel-drawing", "version": 1.5, "drawings": []})", "version 1.5 is not a version of the format"},
+        {QByteArray(reinterpret_cast<const char *>(u"{}"), 4), "it is not UTF-8 text"}, // UTF-16, no byte order mark
+        {"{\"format\": \"rondel-drawing\xe9\"}", "it is not UTF-8 text"},
         {R"({"format": "rondel-drawing", "version": 1})", "drawings is missing"},
         {file(record.arg("40000", "\"#000000\"")), "drawing 1: gearPosition 40000 is outside -32768 to 32767"},
         {file(record.arg("1.0000001", "\"#000000\"")), "drawing 1: gearPosition 1.0000001 is not a whole number"},
@@ -82,16 +105,27 @@ TEST_F(Files, RefusedFilesNameTheFirstThingWrongAndChangeNothing)
         {file(record.arg("0", "\"#١٢٣٤٥٦\"")), "drawing 1: color \"#١٢٣٤٥٦\" is not a colour in the form #rrggbb"},
         {file(record.arg("0", "\"\\n" + QString(99, 'x') + '"')),
          "drawing 1: color \"\uFFFD" + QString(38, 'x') + "…\" is not a colour in the form #rrggbb"},
-        {file(record.arg("0", "\"#000000\"") + ", " + record.arg("\"0\"", "\"#000000\"")), "drawing 2: gearPosition is not a number"},
+        {file(black + ", " + record.arg("\"0\"", "\"#000000\"")), "drawing 2: gearPosition is not a number"},
         {file(R"({"statRadius": 1e999})"), "it is not JSON: illegal number at character 76"},
         {file("{}"), "drawing 1: statRadius is missing"},
+        {file(QString(black).replace("500", "605")), "drawing 1: statRadius 605 is not a multiple of 5 from 50 to 600"},
+        {file(QString(black).replace("Radius\": 200", "Radius\": 45")), "drawing 1: rotRadius 45 is not a multiple of 5 from 50 to 600"},
+        {file(QString(black).replace("Radius\": 200", "Radius\": 52.5")),
+         "drawing 1: rotRadius 52.5 is not a multiple of 5 from 50 to 600"},
+        {file(QString(black).replace("500", "\"Infinity\"")), "drawing 1: statRadius is not a number"},
+        {file("", R"(, "palette": ["#000000"])"), "palette is not a list of eight colours"},
+        {file("", R"(, "palette": ["#000000", "#000000", "#000000", "#000000", "#000000", "#000000", "#000000", "red"])"),
+         "palette colour 8 \"red\" is not a colour in the form #rrggbb"},
+        {file("", R"(, "paletteIndex": 8)"), "paletteIndex 8 is outside 0 to 7"},
         {file("", R"(, "zoom": 2)"), "zoom 2 is outside 0.03125 to 1"},
-        {file(QStringList(5002, record.arg("0", "\"#000000\"")).join(',')), "it holds 5002 drawings, more than the list's 5001"},
+        {file(QStringList(5002, black).join(',')), "it holds 5002 drawings, more than the list's 5001"},
     };
-    for (const auto &[json, reason] : refused) {
+    const auto write = [&](const QByteArray &json) {
         QFile out(path("bad.rondel"));
         ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(json) == json.size());
-        out.close();
+    };
+    for (const auto &[json, reason] : refused) {
+        write(json);
         EXPECT_FALSE(OpenDrawingFile(path("bad.rondel")));
         EXPECT_EQ(errbox->Label1.caption(), "could not open \"" + path("bad.rondel") + "\": " + reason);
         EXPECT_TRUE(drawCount == 1 && sameBits(drawings[0], kept));
@@ -104,6 +138,39 @@ TEST_F(Files, RefusedFilesNameTheFirstThingWrongAndChangeNothing)
     big.close();
     EXPECT_FALSE(OpenDrawingFile(path("big.rondel")));
     EXPECT_EQ(errbox->Label1.caption(), "could not open \"" + path("big.rondel") + "\": it is larger than 16 MB");
+
+    // Every radius the sliders make opens; a file without a palette leaves
+    // the palette and its position as they were.
+    QStringList everyRadius;
+    for (int radius = 50; radius <= 600; radius += 5)
+        everyRadius << QString(black).replace("500", QString::number(radius))
+                           .replace("Radius\": 200", "Radius\": " + QString::number(650 - radius));
+    write(file(everyRadius.join(',')));
+    const auto colours = std::pair{palette, paletteIndex};
+    EXPECT_TRUE(OpenDrawingFile(path("bad.rondel")));
+    EXPECT_TRUE(drawCount == 111 && drawings[110].statRadius == 600 && drawings[110].rotRadius == 50);
+    EXPECT_EQ(std::pair(palette, paletteIndex), colours);
+
+    // A name decoded from bytes not valid in the system's encoding holds the
+    // replacement character and names another file: neither read nor written.
+    QFile::copy(path("bad.rondel"), path("caf\uFFFD.rondel"));
+    const QString unencodable = "\": the name is not valid in the system's encoding";
+    EXPECT_FALSE(OpenDrawingFile(path("caf\uFFFD.rondel")));
+    EXPECT_EQ(errbox->Label1.caption(), "could not open \"" + path("caf\uFFFD.rondel") + unencodable);
+    exportAs(Form1->exportsvg, path("caf\uFFFD.svg"));
+    EXPECT_EQ(errbox->Label1.caption(), "could not save \"" + path("caf\uFFFD.svg") + unencodable);
+    EXPECT_FALSE(QFileInfo::exists(path("caf\uFFFD.svg")));
+    // A very long name loses its middle, and the window stays its size.
+    errbox.unload();
+    for (MenuItem *item : {&Form1->opendrawing, &Form1->exportsvg}) {
+        const QString name = path(QString(3000, 'n'));
+        CommonDialog::setOpenAnswer([&](const QString &) { return name; });
+        exportAs(*item, name);
+        const QString caption = errbox->Label1.caption();
+        EXPECT_TRUE(caption.contains(dir.path()) && caption.contains("n…n") && caption.contains(name.right(20)));
+        EXPECT_LT(errbox->height(), errbox->screen()->availableGeometry().height() / 3);
+    }
+    CommonDialog::setOpenAnswer({});
 }
 
 // The command line's export writes the same bytes as the menu's, with no
@@ -114,14 +181,15 @@ TEST_F(Files, TheCommandLineExportsWhatTheMenuExports)
         clickDraw();
     CommonDialog::setChoiceAnswer([](const QStringList &) { return 1; });
     exportAs(Form1->savedrawing, path("list.rondel"));
-    const auto run = [&](const QStringList &arguments, const QByteArray &input = {}) {
+    const auto run = [&](const QStringList &arguments, const QByteArray &input = {},
+                         const QString &program = RONDEL_PROGRAM) {
         QProcess rondel;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove("DISPLAY");
-        environment.remove("QT_QPA_PLATFORM");
+        for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(variable);
         environment.remove("XDG_RUNTIME_DIR"); // Qt notes its absence
         rondel.setProcessEnvironment(environment);
-        rondel.start(RONDEL_PROGRAM, arguments);
+        rondel.start(program, arguments);
         rondel.write(input);
         rondel.closeWriteChannel();
         EXPECT_TRUE(rondel.waitForFinished(30000));
@@ -156,38 +224,75 @@ TEST_F(Files, TheCommandLineExportsWhatTheMenuExports)
                                      {"--export", path("x.svg"), "--fps", "5", path("list.rondel")},
                                      {"--export", path("x.gif"), "--fps", "0", path("list.rondel")},
                                      {"--export", path("x.pdf"), "--page", "a3", path("list.rondel")},
-                                     {"--export", path("x.svg"), "--page", "a4", path("list.rondel")}, {"--page", "a4"}})
+                                     {"--export", path("x.svg"), "--page", "a4", path("list.rondel")}, {"--page", "a4"},
+                                     {"-h", "--help"}})
         EXPECT_EQ(run(usage).first, 2) << usage.join(' ').toStdString();
-    EXPECT_FALSE(QFileInfo::exists(path("x.svg")));
+    EXPECT_EQ(run({"--export", path("x.svg"), "--export", path("y.png"), path("list.rondel")}),
+              std::pair(2, QByteArray("rondel: --export is given more than once\nTry 'rondel --help' for more.\n")));
+    // A name in Latin-1 is refused, and nothing is read or written under the
+    // name it decodes to.
+    QFile::copy(path("list.rondel"), path("caf\uFFFD.rondel"));
+    QFile::copy(path("list.rondel"), path("caf.rondel"));
+    for (const char *arguments : {R"(--export "$1$(printf '\351').svg" "$1.rondel")",
+                                     R"(--export "$1.svg" "$1$(printf '\351').rondel")", R"("$1$(printf '\351').rondel")"})
+        EXPECT_EQ(run({"-c", QString("exec \"$0\" ") + arguments, RONDEL_PROGRAM, path("caf")}, {}, "/bin/sh").first, 2)
+            << arguments;
+    EXPECT_EQ(QDir(dir.path()).entryList({"*.svg"}), (QStringList{"line.svg", "menu.svg", "piped.svg", "same.svg"}));
+    // A window start with no display says so.
+    for (const QStringList &start : {QStringList{}, {path("list.rondel")}})
+        EXPECT_EQ(run(start), std::pair(1, QByteArray("rondel: no display: set DISPLAY, or use --export\n")));
 }
 
-// The list is kept at exit and comes back by Reopen last session; an open
-// inside a replay's yield takes the list whole and replays it.
-TEST_F(Files, TheLastSessionComesBackAndAnOpenInsideAReplayTakesTheListWhole)
+// A run's list is kept when it ends by File -> Exit or the close box,
+// unless it is empty: a run ended at once, or after a clear, leaves the one
+// before. Reopened in a fresh start, the drawings go on in the colours one
+// run gives, a colour chosen on the chip included. An open inside a
+// replay's yield takes the list whole and replays it.
+TEST_F(Files, TheLastSessionKeepsWorkAndGoesOnInItsColours)
 {
-    for (int i = 0; i < 4; ++i)
-        clickDraw();
-    const std::vector<DrawingRecord> before(drawings.begin(), drawings.begin() + 4);
-    exportAs(Form1->savedrawing, path("four.rondel"));
-    setEndHook([] {});
-    KeepLastSession();
+    int ends = 0;
+    setEndHook([&] { ++ends; });
+    CommonDialog::setColorAnswer([](Color) { return RGB(1, 2, 3); });
+    const auto draw = [](int times) {
+        for (int i = 0; i < times; ++i)
+            clickDraw();
+    };
+    const auto colours = [] {
+        std::vector<Color> list;
+        for (int i = 0; i < drawCount; ++i)
+            list.push_back(drawings[i].color);
+        return list;
+    };
+    QTest::mouseClick(&Form1->chip0, Qt::LeftButton);
+    draw(9);
+    const std::vector<Color> oneRun = colours();
+    Form1->exit.trigger();
+    startProgram();
+    QTest::mouseClick(&Form1->chip0, Qt::LeftButton);
+    draw(3);
+    Form1->exit.trigger();
+    startProgram();
+    Form1->close();
+    startProgram();
+    draw(1);
     clickClear();
+    Form1->exit.trigger();
+    startProgram();
     Form1->reopen.trigger();
-    ASSERT_EQ(drawCount, 4);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_TRUE(sameBits(drawings[i], before[i])) << i;
-
-    for (int i = 0; i < 3; ++i)
-        clickDraw();
-    SurfaceRecorder recorder;
-    atNextYield([&] { OpenDrawingFile(path("four.rondel")); });
-    clickCanvas();
-    EXPECT_EQ(drawCount, 4);
-    const std::vector<Color> curves = recorder.canvasCurves();
-    EXPECT_EQ(std::vector<Color>(curves.end() - 4, curves.end()),
-              (std::vector{before[0].color, before[1].color, before[2].color, before[3].color}));
-    EXPECT_FALSE(replaying);
+    draw(6);
+    EXPECT_EQ(colours(), oneRun);
+    EXPECT_EQ(ends, 4);
     setEndHook({});
+
+    exportAs(Form1->savedrawing, path("nine.rondel"));
+    draw(3);
+    SurfaceRecorder recorder;
+    atNextYield([&] { OpenDrawingFile(path("nine.rondel")); });
+    clickCanvas();
+    EXPECT_EQ(drawCount, 9);
+    const std::vector<Color> curves = recorder.canvasCurves();
+    EXPECT_EQ(std::vector<Color>(curves.end() - 9, curves.end()), oneRun);
+    EXPECT_FALSE(replaying);
 }
 
 } // namespace

@@ -8,12 +8,12 @@
 
 namespace {
 
-// The list, the chip, the palette position, the colour mode, the zoom and
-// Save as: what a step takes back.
-using State = std::tuple<std::vector<DrawingRecord>, Color, int, bool, double, bool>;
+// The list, the chip, the palette and its position, the colour mode, the
+// zoom and Save as: what a step takes back.
+using State = std::tuple<std::vector<DrawingRecord>, Color, std::array<Color, 8>, int, bool, double, bool>;
 State current()
 {
-    return {{drawings.begin(), drawings.begin() + drawCount}, Form1->chip0.backColor(), paletteIndex,
+    return {{drawings.begin(), drawings.begin() + drawCount}, Form1->chip0.backColor(), palette, paletteIndex,
             !Form1->randomize.isEnabled(), zoomFactor, Form1->saveas.isEnabled()};
 }
 
@@ -33,7 +33,11 @@ TEST_F(History, UndoAndRedoWalkTheStepsBackAndForth)
         {clickClear, "Undo clear"},
         {clickDraw, "Undo draw"},
         {clickGeneratorDraw, "Undo family of 51 curves"},
-        {[] { ShowDrawing(Drawing{{panelRecord(60, 40, 10, 0, 0)}, ColorMode::Random, RGB(1, 2, 3), 0.5}); }, "Undo open"},
+        {[] {
+             ShowDrawing(Drawing{{panelRecord(60, 40, 10, 0, 0)}, ColorMode::Random, RGB(1, 2, 3), 0.5,
+                                 std::array<Color, 8>{RGB(4, 5, 6)}, 5});
+         },
+         "Undo open"},
         {[] { // paused and resumed
              panel().Check3.setValue(1);
              atYield(3, clickScreen);
@@ -93,7 +97,7 @@ TEST_F(History, UndoAndRedoWalkTheStepsBackAndForth)
         // Save as is offered after an undo or redo whenever the list left
         // holds drawings, as the frames after a clear do.
         for (State &state : shown)
-            std::get<5>(state) = !std::get<0>(state).empty();
+            std::get<std::tuple_size_v<State> - 1>(state) = !std::get<0>(state).empty();
         for (const auto &[item, step] : {std::pair{&Form1->undo, 1}, {&Form1->undo, 0}, {&Form1->redo, 1},
                                          {&Form1->redo, 2}}) {
             SurfaceRecorder recorder;

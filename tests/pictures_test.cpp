@@ -186,15 +186,24 @@ TEST_F(Pictures, EveryFailingExportNamesItsReasonAndLosesNothing)
         CommonDialog::setSaveAnswer([](const QString &) { return std::nullopt; });
         item->trigger();
     }
-    // Drawings too far out for the formats.
-    for (const double penPercent : {1e300, 1e70, 5e8}) {
-        drawings[50] = panelRecord(100, 40, penPercent, 0, -100);
+    // Drawings too far out for the formats, or with no numbers to draw.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        double penPercent, degrees;
+        const char *svg;
+    } unwritable[] = {{1e300, 0, "is too large for an SVG picture"},
+                      {1e70, 0, "is too large for an SVG picture"},
+                      {5e8, 0, "is too large for an SVG picture"},
+                      {nan, 0, "has a pen distance that is not a number"},
+                      {100, nan, "has a start angle that is not a finite number"}};
+    for (const auto &[penPercent, degrees, svg] : unwritable) {
+        drawings[50] = panelRecord(100, 40, penPercent, degrees, -100);
         drawCount = 51;
         for (MenuItem *item : {&Form1->saveas, &Form1->exportsvg}) {
             exportAs(*item, path("kept.out"));
-            EXPECT_EQ(errbox->Label1.caption(), "could not save \"" + path("kept.out") + "\": " +
-                                                    (item == &Form1->exportsvg ? "drawing 51 is too large for an SVG picture"
-                                                                               : "a point lies outside the range of metafile coordinates"));
+            EXPECT_EQ(errbox->Label1.caption(),
+                      "could not save \"" + path("kept.out") + "\": drawing 51 " +
+                          (item == &Form1->exportsvg ? svg : "lies outside the range of metafile coordinates"));
         }
     }
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));

@@ -86,20 +86,22 @@ QString textOf(Replacement kind)
     return {};
 }
 
-// The colour mode and the zoom an open brought with it.
+// The colour mode, the zoom and the palette an open brought with it.
 struct OpenedSettings {
     bool randomMode;
     double zoom;
+    std::array<Color, 8> palette;
 };
 
 OpenedSettings currentOpenedSettings()
 {
-    return {RandomColorMode(), zoomFactor};
+    return {RandomColorMode(), zoomFactor, ::palette};
 }
 
 void setOpenedSettings(OpenedSettings settings)
 {
     SetRandomColorMode(settings.randomMode);
+    ::palette = settings.palette;
     if (zoomFactor != settings.zoom) {
         zoomFactor = settings.zoom;
         ScaleCanvas();
@@ -136,9 +138,9 @@ private:
         setNextDrawingColor(m_otherColor);
         m_other = std::move(live);
         m_otherColor = liveColor;
-        // Only an open changes the colour mode and the zoom; the menus' own
-        // changes of them are no steps, and undoing a clear does not take
-        // them back.
+        // Only an open changes the colour mode, the zoom and the palette;
+        // the menus' and the chip's own changes of them are no steps, and
+        // undoing a clear does not take them back.
         if (m_kind == Replacement::Open)
             setOpenedSettings(std::exchange(m_otherSettings, currentOpenedSettings()));
     }
