@@ -5,8 +5,12 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
+#include <utility>
 
 namespace {
+const char NoDisplay[] = "no display: set DISPLAY, or use --export";
+
 // Without windows the program's output is its own: a note of Qt's on the
 // session (no runtime folder, say) would read as a second error line.
 void keepQtsNotesQuiet(QtMsgType type, const QMessageLogContext &, const QString &message)
@@ -14,18 +18,41 @@ void keepQtsNotesQuiet(QtMsgType type, const QMessageLogContext &, const QString
     if (type == QtCriticalMsg || type == QtFatalMsg)
         std::fprintf(stderr, "%s\n", qPrintable(message));
 }
+
+// A display that is named but cannot be reached (gone, or refused) makes
+// Qt end the program from inside its start with several lines and an
+// abort; the program says it in its one line instead. Qt's other notes of
+// the start are kept until it has succeeded.
+QStringList startNotes;
+void reachDisplayOrEnd(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        startNotes << message;
+        return;
+    }
+    PrintError(NoDisplay);
+    std::_Exit(1);
+}
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (!NeedsDisplay(argc, argv)) {
+    const bool windows = NeedsDisplay(argc, argv);
+    if (!windows) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(&keepQtsNotesQuiet);
     } else if (!DisplayNamed()) {
-        PrintError("no display: set DISPLAY, or use --export");
+        PrintError(NoDisplay);
         return 1;
+    } else {
+        qInstallMessageHandler(&reachDisplayOrEnd);
     }
     QApplication app(argc, argv);
+    if (windows) {
+        qInstallMessageHandler(nullptr);
+        for (const QString &note : std::exchange(startNotes, {}))
+            qWarning("%s", qPrintable(note));
+    }
     QApplication::setApplicationName("rondel");
     QApplication::setApplicationVersion(RONDEL_VERSION);
     int status = 0;

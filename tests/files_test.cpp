@@ -238,9 +238,12 @@ TEST_F(Files, TheCommandLineExportsWhatTheMenuExports)
         EXPECT_EQ(run({"-c", QString("exec \"$0\" ") + arguments, RONDEL_PROGRAM, path("caf")}, {}, "/bin/sh").first, 2)
             << arguments;
     EXPECT_EQ(QDir(dir.path()).entryList({"*.svg"}), (QStringList{"line.svg", "menu.svg", "piped.svg", "same.svg"}));
-    // A window start with no display says so.
-    for (const QStringList &start : {QStringList{}, {path("list.rondel")}})
-        EXPECT_EQ(run(start), std::pair(1, QByteArray("rondel: no display: set DISPLAY, or use --export\n")));
+    // A window start with no display, or one that cannot be reached, says so.
+    for (const QStringList &start : {QStringList{}, {path("list.rondel")},
+                                     {"-c", "DISPLAY=:7734 exec \"$0\"", RONDEL_PROGRAM}}) {
+        const QString program = start.value(0) == "-c" ? "/bin/sh" : RONDEL_PROGRAM;
+        EXPECT_EQ(run(start, {}, program), std::pair(1, QByteArray("rondel: no display: set DISPLAY, or use --export\n")));
+    }
 }
 
 // A run's list is kept when it ends by File -> Exit or the close box,
