@@ -101,9 +101,15 @@ void MainPanel::setDesignValues()
 void MainPanel::buildMenus()
 {
     addMenu(*this, "&File",
-            {&opendrawing, openrecent.menuAction(), &reopen, &savedrawing, &saveas, &exportsvg, &exportpng, &exportgif,
+            {&opendrawing, openrecent.menuAction(), &reopen, Separator,
+             &savedrawing, Separator,
+             &saveas, &exportsvg, &exportpng, &exportgif, Separator,
              &exit});
-    addMenu(*this, "Edit", {&undo, &redo, &randomize, &prims, &gen, &copypicture});
+    addMenu(*this, "Edit",
+            {&undo, &redo, Separator,
+             &randomize, &prims, Separator,
+             &gen, Separator,
+             &copypicture});
     addMenu(*this, "View", {&zi, &zo, &smooth});
     addMenu(*this, "Help", {&vhelp, &about});
 }
