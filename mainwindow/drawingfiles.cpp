@@ -2,6 +2,7 @@
 
 #include "canvaswindow.h"
 #include "drawingcolors.h"
+#include "filedialogs.h"
 #include "infowindows/errorwindow.h"
 #include "mainpanel.h"
 #include "setuppreview.h"
@@ -9,17 +10,11 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 
 namespace {
 constexpr int RecentFiles = 8;
 const QString RecentKey = "recentDrawingFiles";
-
-QSettings settings()
-{
-    return QSettings("rondel");
-}
 } // namespace
 
 Drawing CurrentDrawing()
@@ -67,7 +62,7 @@ bool OpenDrawingFile(const QString &fileName)
 
 QStringList RecentDrawingFiles()
 {
-    QStringList files = settings().value(RecentKey).toStringList();
+    QStringList files = ProgramSettings().value(RecentKey).toStringList();
     files.removeIf([](const QString &file) { return !QFileInfo(file).isFile(); });
     return files.mid(0, RecentFiles);
 }
@@ -78,7 +73,8 @@ void RememberDrawingFile(const QString &fileName)
     const QString path = QFileInfo(fileName).absoluteFilePath();
     files.removeAll(path);
     files.prepend(path);
-    settings().setValue(RecentKey, files.mid(0, RecentFiles));
+    ProgramSettings().setValue(RecentKey, files.mid(0, RecentFiles));
+    ProposeFile(Form1->drawingDialog, DrawingExtension, path);
 }
 
 QString LastSessionFile()

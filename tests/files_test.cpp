@@ -56,6 +56,54 @@ TEST_F(Files, AFamilyWrittenAndReadBackIsTheSameList)
     EXPECT_EQ(RecentDrawingFiles(), QStringList{path("family.rondel")});
 }
 
+// Save drawing as proposes the drawing last opened or saved; every kind of
+// file has a dialog of its own, which opens where that kind was last put,
+// in the next run too.
+TEST_F(Files, DialogsProposeTheLastDrawingAndEachKindsFolder)
+{
+    clickDraw();
+    CommonDialog::setChoiceAnswer([](const QStringList &) { return 0; });
+    MainPanel *panel = &*Form1;
+    const auto proposal = [&](MenuItem MainPanel::*item) {
+        QString shown;
+        const auto cancel = [&](const QString &proposed) {
+            shown = proposed;
+            return std::optional<QString>();
+        };
+        CommonDialog::setSaveAnswer(cancel);
+        CommonDialog::setOpenAnswer(cancel);
+        (panel->*item).trigger();
+        return shown;
+    };
+    const std::pair<MenuItem MainPanel::*, QString> kinds[] = {{&MainPanel::savedrawing, "drawings"},
+                                                               {&MainPanel::saveas, "wmf"},
+                                                               {&MainPanel::exportsvg, "svg"},
+                                                               {&MainPanel::exportpng, "png"},
+                                                               {&MainPanel::exportgif, "gif"}};
+    for (const auto &[item, folder] : kinds) {
+        ASSERT_TRUE(QDir(dir.path()).mkdir(folder));
+        exportAs(panel->*item, path(folder + "/picture"));
+    }
+    EXPECT_EQ(proposal(&MainPanel::savedrawing), path("drawings/picture.rondel"));
+    CommonDialog::setOpenAnswer([&](const QString &) { return path("svg/picture.svg"); });
+    panel->opendrawing.trigger();
+    EXPECT_EQ(proposal(&MainPanel::savedrawing), path("drawings/picture.rondel"));
+    QFile::copy(path("drawings/picture.rondel"), path("drawings/copy.rondel"));
+    OpenDrawingFile(path("drawings/copy.rondel")); // as Open recent does
+    EXPECT_EQ(proposal(&MainPanel::savedrawing), path("drawings/copy.rondel"));
+    EXPECT_EQ(proposal(&MainPanel::opendrawing), path("drawings/copy.rondel"));
+
+    setEndHook([] {});
+    Form1.unload();
+    setEndHook({});
+    startProgram();
+    panel = &*Form1;
+    clickDraw();
+    for (const auto &[item, folder] : kinds)
+        EXPECT_EQ(proposal(item), path(folder));
+    EXPECT_EQ(proposal(&MainPanel::opendrawing), path("drawings"));
+}
+
 // A file is refused, naming the first thing wrong, and nothing changes.
 TEST_F(Files, RefusedFilesNameTheFirstThingWrongAndChangeNothing)
 {
