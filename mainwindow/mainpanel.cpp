@@ -94,8 +94,9 @@ void MainPanel::setDesignValues()
     Text5.setText("-100");
     Text5.setEnabled(false);
     Picture1.setObjectName("Picture1");
-    Picture1.setBackColor(systemWindowColor());
+    Picture1.setBackColor(paperColor());
     Label6.setCaption("setup");
+    Label6.setForeColor(paperTextColor());
 }
 
 void MainPanel::buildMenus()

@@ -36,7 +36,19 @@ Color fromQColor(const QColor &color)
     return RGB(color.red(), color.green(), color.blue());
 }
 
-Color systemWindowColor()
+namespace {
+bool systemPaperIsDark()
 {
-    return fromQColor(QGuiApplication::palette().color(QPalette::Base));
+    return qGray(QGuiApplication::palette().color(QPalette::Base).rgb()) < 128;
+}
+} // namespace
+
+Color paperColor()
+{
+    return systemPaperIsDark() ? RGB(255, 255, 255) : fromQColor(QGuiApplication::palette().color(QPalette::Base));
+}
+
+Color paperTextColor()
+{
+    return systemPaperIsDark() ? RGB(0, 0, 0) : fromQColor(QGuiApplication::palette().color(QPalette::Text));
 }
