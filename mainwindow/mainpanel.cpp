@@ -96,7 +96,7 @@ void MainPanel::setDesignValues()
     Picture1.setObjectName("Picture1");
     Picture1.setBackColor(paperColor());
     Label6.setCaption("setup");
-    Label6.setForeColor(paperTextColor());
+    Label6.setForeColor(textColorOn(Picture1.backColor()));
 }
 
 void MainPanel::buildMenus()

@@ -36,19 +36,21 @@ Color fromQColor(const QColor &color)
     return RGB(color.red(), color.green(), color.blue());
 }
 
-namespace {
-bool systemPaperIsDark()
+bool isDark(Color color)
 {
-    return qGray(QGuiApplication::palette().color(QPalette::Base).rgb()) < 128;
+    return qGray(toQColor(color).rgb()) < 128;
 }
-} // namespace
 
 Color paperColor()
 {
-    return systemPaperIsDark() ? RGB(255, 255, 255) : fromQColor(QGuiApplication::palette().color(QPalette::Base));
+    const Color system = fromQColor(QGuiApplication::palette().color(QPalette::Base));
+    return isDark(system) ? RGB(255, 255, 255) : system;
 }
 
-Color paperTextColor()
+Color textColorOn(Color background)
 {
-    return systemPaperIsDark() ? RGB(0, 0, 0) : fromQColor(QGuiApplication::palette().color(QPalette::Text));
+    const Color system = fromQColor(QGuiApplication::palette().color(QPalette::WindowText));
+    if (isDark(system) != isDark(background))
+        return system;
+    return isDark(background) ? RGB(255, 255, 255) : RGB(0, 0, 0);
 }

@@ -1,3 +1,4 @@
+#include "infowindows/helpwindow.h"
 #include "mainwindow/canvaswindow.h"
 #include "support/fixtures.h"
 
@@ -55,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct PaperCase {
     const char *name;
     QRgb base, text, window; // the system's colours for documents and panels, and for text
-    QRgb paper, ink;         // what the canvas and the setup box take
+    QRgb paper, ink;         // the canvas and setup box, and text on them and in the help
 };
 
 class Paper : public ::testing::TestWithParam<PaperCase>
@@ -63,8 +64,9 @@ class Paper : public ::testing::TestWithParam<PaperCase>
 };
 
 // The drawings' colours are dark: under a dark theme the canvas, its copy
-// and the setup box, with the text in it, stay white paper with black
-// text, while the panel around them follows the theme.
+// and the setup box stay white paper, while the panel around them follows
+// the theme. Text on paper, and on the help window's light background,
+// stands out.
 TEST_P(Paper, CanvasAndSetupBoxStayLightUnderEveryTheme)
 {
     const PaperCase &c = GetParam();
@@ -77,12 +79,13 @@ TEST_P(Paper, CanvasAndSetupBoxStayLightUnderEveryTheme)
     startProgram();
     clickDraw();
     Form1->copypicture.trigger();
+    Form1->vhelp.trigger();
     const auto corner = [](const QImage &image) { return image.pixel(0, 0) & RGB_MASK; };
+    const auto ink = [](const Label &label) { return label.palette().color(label.foregroundRole()).rgb() & RGB_MASK; };
     EXPECT_EQ((std::vector{corner(canvas->surface().image()), corner(QGuiApplication::clipboard()->image()),
-                           corner(Form1->Picture1.surface().image()),
-                           Form1->Label6.palette().color(Form1->Label6.foregroundRole()).rgb() & RGB_MASK,
+                           corner(Form1->Picture1.surface().image()), ink(Form1->Label6), ink(help1->Label1),
                            corner(Form1->surface().image())}),
-              (std::vector{c.paper, c.paper, c.paper, c.ink, c.window}));
+              (std::vector{c.paper, c.paper, c.paper, c.ink, c.ink, c.window}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
