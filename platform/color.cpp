@@ -36,10 +36,12 @@ Color fromQColor(const QColor &color)
     return RGB(color.red(), color.green(), color.blue());
 }
 
+namespace {
 bool isDark(Color color)
 {
     return qGray(toQColor(color).rgb()) < 128;
 }
+} // namespace
 
 Color paperColor()
 {

@@ -59,9 +59,7 @@ struct PaperCase {
     QRgb paper, ink;         // the canvas and setup box, and text on them and in the help
 };
 
-class Paper : public ::testing::TestWithParam<PaperCase>
-{
-};
+using Paper = ::testing::TestWithParam<PaperCase>;
 
 // The drawings' colours are dark: under a dark theme the canvas, its copy
 // and the setup box stay white paper, while the panel around them follows
