@@ -2,6 +2,7 @@
 
 #include "core/curvetrace.h"
 #include "core/module1.h"
+#include "mainwindow/filedialogs.h"
 #include "mainwindow/mainpanel.h"
 #include "picturefile.h"
 #include "platform/metafilerecorder.h"
@@ -21,7 +22,7 @@ void saveas_Click()
     dialog.setFilter("meta files (*.wmf)|*.wmf|all files (*.*)|*.*");
     // A cancelled dialog writes nothing, not even the file chosen before,
     // and leaves Save as enabled for another try.
-    if (!dialog.showSave())
+    if (!AskToSave(dialog, "wmf"))
         return;
     metafileName = dialog.fileName();
     SaveMetafile();

@@ -1,6 +1,7 @@
 #include "picturefile.h"
 
 #include "infowindows/errorwindow.h"
+#include "mainwindow/filedialogs.h"
 #include "platform/commondialog.h"
 #include "platform/savefile.h"
 
@@ -16,7 +17,7 @@ bool ExportPicture(CommonDialog &dialog, const QString &filter, const QString &e
         return false;
     dialog.setFilter(filter);
     dialog.setDefaultExtension(extension);
-    if (!dialog.showSave())
+    if (!AskToSave(dialog, extension))
         return false;
     const QString name = dialog.fileName();
     SaveFile file(name);

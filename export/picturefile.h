@@ -17,7 +17,8 @@ class SaveFile;
 std::span<const DrawingRecord> DrawingsSinceClear();
 
 // Asks for a file name with the dialog (the filter, and the extension
-// added when none is typed), then writes the file with write, which returns
+// added when none is typed, which also names the kind of file whose folder
+// the dialog opens in), then writes the file with write, which returns
 // false when it fails, with a reason unless the file names one, or with no
 // reason at all when the user cancelled it. Cancel writes nothing. True
 // when the file was written.

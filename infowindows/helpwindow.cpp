@@ -47,13 +47,15 @@ HelpWindow::HelpWindow() : Form("help1", "Rondel help", 7740, 6555, BorderStyle:
          "can produce superior printing or exporting results.  Alternatively you can dump your canvas to the system "
          "clipboard by hitting the PrintScreen key on your PC."},
     };
-    // The window and its labels take the system's colour for title-bar text.
+    // The window and its labels take the system's colour for title-bar text,
+    // which a dark theme keeps light.
     const Color background = fromQColor(palette().color(QPalette::HighlightedText));
     setBackColor(background);
     for (const auto &paragraph : paragraphs) {
         place(paragraph.label, 120, paragraph.top, 7455, paragraph.height);
         paragraph.label.setCaption(paragraph.text);
         paragraph.label.setBackColor(background);
+        paragraph.label.setForeColor(textColorOn(background));
     }
     fitTogether({&Label1, &Label2, &Label3, &Label4, &Label5, &Label8, &Label6});
 }

@@ -10,7 +10,7 @@
 CanvasWindow::CanvasWindow() : Form("canvas", "canvas", CanvasWidth, CanvasHeight, BorderStyle::Sizable)
 {
     moveTo(4725, 420);
-    setBackColor(systemWindowColor());
+    setBackColor(paperColor());
     surface().setSmooth(smoothLines);
     connect(this, &Form::clicked, this, &canvas_Click);
     connect(this, &Form::resized, this, &CanvasWindow::Form_Resize);

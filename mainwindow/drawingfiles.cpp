@@ -2,6 +2,7 @@
 
 #include "canvaswindow.h"
 #include "drawingcolors.h"
+#include "filedialogs.h"
 #include "infowindows/errorwindow.h"
 #include "mainpanel.h"
 #include "setuppreview.h"
@@ -9,7 +10,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 
 namespace {
@@ -17,11 +17,6 @@ constexpr int RecentFiles = 8;
 const QString RecentKey = "recentDrawingFiles";
 
 QString drawingFileName;
-
-QSettings settings()
-{
-    return QSettings("rondel");
-}
 } // namespace
 
 Drawing CurrentDrawing()
@@ -69,7 +64,6 @@ bool OpenDrawingFile(const QString &fileName)
         return false;
     }
     RememberDrawingFile(fileName);
-    SetDrawingFileName(fileName);
     ShowDrawing(*drawing);
     return true;
 }
@@ -86,7 +80,7 @@ void SetDrawingFileName(const QString &fileName)
 
 QStringList RecentDrawingFiles()
 {
-    QStringList files = settings().value(RecentKey).toStringList();
+    QStringList files = ProgramSettings().value(RecentKey).toStringList();
     files.removeIf([](const QString &file) { return !QFileInfo(file).isFile(); });
     return files.mid(0, RecentFiles);
 }
@@ -97,7 +91,9 @@ void RememberDrawingFile(const QString &fileName)
     const QString path = QFileInfo(fileName).absoluteFilePath();
     files.removeAll(path);
     files.prepend(path);
-    settings().setValue(RecentKey, files.mid(0, RecentFiles));
+    ProgramSettings().setValue(RecentKey, files.mid(0, RecentFiles));
+    ProposeFile(Form1->drawingDialog, DrawingExtension, path);
+    SetDrawingFileName(fileName);
 }
 
 QString LastSessionFile()

@@ -27,9 +27,14 @@ bool OpenDrawingFile(const QString &fileName);
 QString DrawingFileName();
 void SetDrawingFileName(const QString &fileName);
 
+// The extension of Rondel's drawing files, which also names their kind for
+// the file dialogs.
+inline const QString DrawingExtension = "rondel";
+
 // The files opened or saved lately, newest first, those that are gone left
 // out; at most eight.
 QStringList RecentDrawingFiles();
+// Adds the file to them, and makes Save drawing as propose it.
 void RememberDrawingFile(const QString &fileName);
 
 // Where the drawing is kept when the program ends.

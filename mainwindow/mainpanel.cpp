@@ -96,16 +96,24 @@ void MainPanel::setDesignValues()
     Text5.setText("-100");
     Text5.setEnabled(false);
     Picture1.setObjectName("Picture1");
-    Picture1.setBackColor(systemWindowColor());
+    Picture1.setBackColor(paperColor());
     Label6.setCaption("setup");
+    Label6.setForeColor(textColorOn(Picture1.backColor()));
 }
 
 void MainPanel::buildMenus()
 {
     addMenu(*this, "&File",
-            {&opendrawing, openrecent.menuAction(), &reopen, &savedrawing, &saveas, &exportsvg, &exportpng, &exportgif,
-             &exportpdf, &print, &printpreview, &exit});
-    addMenu(*this, "Edit", {&undo, &redo, &randomize, &prims, &gen, &copypicture});
+            {&opendrawing, openrecent.menuAction(), &reopen, Separator,
+             &savedrawing, Separator,
+             &saveas, &exportsvg, &exportpng, &exportgif, &exportpdf, Separator,
+             &print, &printpreview, Separator,
+             &exit});
+    addMenu(*this, "Edit",
+            {&undo, &redo, Separator,
+             &randomize, &prims, Separator,
+             &gen, Separator,
+             &copypicture});
     addMenu(*this, "View", {&zi, &zo, &smooth});
     addMenu(*this, "Help", {&vhelp, &about});
 }

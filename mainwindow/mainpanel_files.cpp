@@ -4,6 +4,7 @@
 
 #include "drawingfiles.h"
 #include "export/picturefile.h"
+#include "filedialogs.h"
 #include "infowindows/errorwindow.h"
 #include "platform/savefile.h"
 
@@ -14,8 +15,10 @@ const QString DrawingFilter = "Rondel drawings (*.rondel)|*.rondel|all files (*.
 void MainPanel::opendrawing_Click()
 {
     drawingDialog.setFilter(DrawingFilter);
-    if (drawingDialog.showOpen())
-        OpenDrawingFile(drawingDialog.fileName());
+    // A file that cannot be opened is not proposed for saving the drawing.
+    const QString proposed = drawingDialog.fileName();
+    if (AskToOpen(drawingDialog, DrawingExtension) && !OpenDrawingFile(drawingDialog.fileName()))
+        drawingDialog.setFileName(proposed);
 }
 
 void MainPanel::openrecent_Opening()
@@ -29,10 +32,8 @@ void MainPanel::savedrawing_Click()
         const QByteArray json = DrawingToJson(CurrentDrawing());
         return file.write(json.constData(), json.size());
     };
-    if (ExportPicture(drawingDialog, DrawingFilter, "rondel", write)) {
+    if (ExportPicture(drawingDialog, DrawingFilter, DrawingExtension, write))
         RememberDrawingFile(drawingDialog.fileName());
-        SetDrawingFileName(drawingDialog.fileName());
-    }
 }
 
 void MainPanel::reopen_Click()

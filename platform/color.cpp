@@ -36,7 +36,23 @@ Color fromQColor(const QColor &color)
     return RGB(color.red(), color.green(), color.blue());
 }
 
-Color systemWindowColor()
+namespace {
+bool isDark(Color color)
 {
-    return fromQColor(QGuiApplication::palette().color(QPalette::Base));
+    return qGray(toQColor(color).rgb()) < 128;
+}
+} // namespace
+
+Color paperColor()
+{
+    const Color system = fromQColor(QGuiApplication::palette().color(QPalette::Base));
+    return isDark(system) ? RGB(255, 255, 255) : system;
+}
+
+Color textColorOn(Color background)
+{
+    const Color system = fromQColor(QGuiApplication::palette().color(QPalette::WindowText));
+    if (isDark(system) != isDark(background))
+        return system;
+    return isDark(background) ? RGB(255, 255, 255) : RGB(0, 0, 0);
 }

@@ -19,9 +19,16 @@ int redOf(Color color);
 int greenOf(Color color);
 int blueOf(Color color);
 
-// The system's background colour for documents and drawings (white on
-// most desktops), as opposed to the grey of panels.
-Color systemWindowColor();
+// Paper for drawings in the program's colours, which are dark: the
+// system's background colour for documents where it is light (white on
+// most desktops), and white where a dark theme makes it dark. A colour is
+// dark when its grey value, with the channels weighted as the eye sees
+// them (qGray), is below one half.
+Color paperColor();
+// Text on the background: the system's colour for text in windows where it
+// stands out, one of the two being dark and the other light; otherwise
+// black on a light background and white on a dark one.
+Color textColorOn(Color background);
 
 QColor toQColor(Color color);
 Color fromQColor(const QColor &color);

@@ -68,7 +68,7 @@ bool CommonDialog::showSave()
 {
     std::optional<QString> chosen;
     if (saveAnswer) {
-        chosen = saveAnswer(m_filter);
+        chosen = saveAnswer(m_fileName);
     } else {
         // The name is taken as typed: no extension is added and replacing an
         // existing file is not asked about.
@@ -90,7 +90,7 @@ bool CommonDialog::showOpen()
 {
     std::optional<QString> chosen;
     if (openAnswer) {
-        chosen = openAnswer(m_filter);
+        chosen = openAnswer(m_fileName);
     } else {
         const QString picked = QFileDialog::getOpenFileName(&m_owner, QString(), m_fileName, toQtFilter(m_filter));
         if (!picked.isEmpty())

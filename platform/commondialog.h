@@ -1,8 +1,8 @@
 #pragma once
 
-// The standard colour and file-save dialogs. Each dialog component keeps
-// the colour and the file name last chosen in it; the colour dialog opens
-// with its current colour preselected.
+// The standard colour and file dialogs. Each dialog component keeps the
+// colour and the file name last chosen in it, and opens with them
+// preselected.
 
 #include "color.h"
 
@@ -20,6 +20,8 @@ public:
 
     Color color() const { return m_color; }
     QString fileName() const { return m_fileName; }
+    // What the next file dialog proposes: a file's path, or a folder's.
+    void setFileName(const QString &name) { m_fileName = name; }
     // A filter in the form "description|pattern|description|pattern".
     void setFilter(const QString &filter) { m_filter = filter; }
     // Added to a file name chosen without one; none by default.
@@ -33,10 +35,10 @@ public:
     // Modal: the index of the item chosen, or nothing.
     std::optional<int> showChoice(const QString &title, const QString &label, const QStringList &items);
 
-    // Test seams: while set, the answer stands in for the user; nothing
-    // means Cancel.
+    // Test seams: while set, the answer stands in for the user and is
+    // given what the dialog shows first; nothing means Cancel.
     using ColorAnswer = std::function<std::optional<Color>(Color shown)>;
-    using SaveAnswer = std::function<std::optional<QString>(const QString &filter)>;
+    using SaveAnswer = std::function<std::optional<QString>(const QString &proposed)>;
     using OpenAnswer = SaveAnswer;
     using ChoiceAnswer = std::function<std::optional<int>(const QStringList &items)>;
     static void setColorAnswer(ColorAnswer answer);

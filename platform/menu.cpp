@@ -29,6 +29,10 @@ void ListMenu::setItems(const QStringList &texts)
 void addMenu(Form &window, const QString &caption, std::initializer_list<QAction *> items)
 {
     QMenu *menu = window.menuBar().addMenu(caption);
-    for (QAction *item : items)
-        menu->addAction(item);
+    for (QAction *item : items) {
+        if (item == Separator)
+            menu->addSeparator();
+        else
+            menu->addAction(item);
+    }
 }

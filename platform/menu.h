@@ -39,6 +39,9 @@ signals:
     void chosen(const QString &text);
 };
 
-// Adds a menu with the given items (menu items and submenus' actions) to
-// the window's menu bar.
+// Stands between two groups of items in addMenu's list: a separator line.
+inline constexpr QAction *Separator = nullptr;
+
+// Adds a menu with the given items (menu items, submenus' actions and
+// separators) to the window's menu bar.
 void addMenu(Form &window, const QString &caption, std::initializer_list<QAction *> items);

@@ -1,5 +1,9 @@
+#include "infowindows/helpwindow.h"
 #include "mainwindow/canvaswindow.h"
 #include "support/fixtures.h"
+
+#include <QApplication>
+#include <QClipboard>
 
 namespace {
 
@@ -47,6 +51,47 @@ INSTANTIATE_TEST_SUITE_P(
                       ZoomCase{"Out2", -2, 0.5000000000000001, -1001, 1000, -201, 200, " 50%", 0},
                       ZoomCase{"Out3", -3, 0.7071067811865477, -1415, 1414, -283, 282, " 70%", 0},
                       ZoomCase{"Out4ClampsWithABeep", -4, 1, -2000, 2000, -400, 400, " 100%", 1}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct PaperCase {
+    const char *name;
+    QRgb base, text, window; // the system's colours for documents and panels, and for text
+    QRgb paper, ink;         // the canvas and setup box, and text on them and in the help
+};
+
+using Paper = ::testing::TestWithParam<PaperCase>;
+
+// The drawings' colours are dark: under a dark theme the canvas, its copy
+// and the setup box stay white paper, while the panel around them follows
+// the theme. Text on paper, and on the help window's light background,
+// stands out.
+TEST_P(Paper, CanvasAndSetupBoxStayLightUnderEveryTheme)
+{
+    const PaperCase &c = GetParam();
+    QPalette theme = QApplication::palette();
+    theme.setColor(QPalette::Base, c.base);
+    theme.setColor(QPalette::Text, c.text);
+    theme.setColor(QPalette::WindowText, c.text);
+    theme.setColor(QPalette::Window, c.window);
+    QApplication::setPalette(theme);
+    startProgram();
+    clickDraw();
+    Form1->copypicture.trigger();
+    Form1->vhelp.trigger();
+    const auto corner = [](const QImage &image) { return image.pixel(0, 0) & RGB_MASK; };
+    const auto ink = [](const Label &label) { return label.palette().color(label.foregroundRole()).rgb() & RGB_MASK; };
+    EXPECT_EQ((std::vector{corner(canvas->surface().image()), corner(QGuiApplication::clipboard()->image()),
+                           corner(Form1->Picture1.surface().image()), ink(Form1->Label6), ink(help1->Label1),
+                           corner(Form1->surface().image())}),
+              (std::vector{c.paper, c.paper, c.paper, c.ink, c.ink, c.window}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Canvas, Paper,
+    ::testing::Values(PaperCase{"Dark", 0x2d2d2d, 0xffffff, 0x353535, 0xffffff, 0},
+                      PaperCase{"Light", 0xfdf6e3, 0x657b83, 0xeee8d5, 0xfdf6e3, 0x657b83},
+                      PaperCase{"GreyAtHalf", 0x808080, 0, 0x909090, 0x808080, 0},
+                      PaperCase{"GreyBelowHalf", 0x7f7f7f, 0xffffff, 0x707070, 0xffffff, 0}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -75,6 +75,51 @@ TEST_F(Files, AFamilyWrittenAndReadBackIsTheSameList)
     }
 }
 
+// Save drawing as proposes the drawing last opened or saved; every kind of
+// file has a dialog of its own, which opens where that kind was last put,
+// in the next run too.
+TEST_F(Files, DialogsProposeTheLastDrawingAndEachKindsFolder)
+{
+    clickDraw();
+    CommonDialog::setChoiceAnswer([](const QStringList &) { return 0; });
+    QString shown;
+    const auto cancel = [&](const QString &proposed) {
+        shown = proposed;
+        return std::optional<QString>();
+    };
+    const auto proposal = [&](MenuItem MainPanel::*item) {
+        CommonDialog::setSaveAnswer(cancel);
+        CommonDialog::setOpenAnswer(cancel);
+        ((*Form1).*item).trigger();
+        return shown;
+    };
+    const std::pair<MenuItem MainPanel::*, QString> kinds[] = {
+        {&MainPanel::savedrawing, "drawings"}, {&MainPanel::saveas, "wmf"}, {&MainPanel::exportsvg, "svg"},
+        {&MainPanel::exportpng, "png"}, {&MainPanel::exportgif, "gif"}};
+    for (const auto &[item, folder] : kinds) {
+        ASSERT_TRUE(QDir(dir.path()).mkdir(folder));
+        exportAs((*Form1).*item, path(folder + "/picture"));
+    }
+    EXPECT_EQ(proposal(&MainPanel::savedrawing), path("drawings/picture.rondel"));
+    // A file that cannot be opened is not proposed; one that Open recent
+    // opens is.
+    CommonDialog::setOpenAnswer([&](const QString &) { return path("svg/picture.svg"); });
+    Form1->opendrawing.trigger();
+    EXPECT_EQ(proposal(&MainPanel::savedrawing), path("drawings/picture.rondel"));
+    QFile::copy(path("drawings/picture.rondel"), path("drawings/copy.rondel"));
+    OpenDrawingFile(path("drawings/copy.rondel"));
+    EXPECT_EQ(proposal(&MainPanel::savedrawing), path("drawings/copy.rondel"));
+
+    // The next run.
+    setEndHook([] {});
+    Form1.unload();
+    setEndHook({});
+    startProgram();
+    clickDraw();
+    for (const auto &[item, folder] : kinds)
+        EXPECT_EQ(proposal(item), path(folder));
+}
+
 // A file is refused, naming the first thing wrong, and nothing changes.
 TEST_F(Files, RefusedFilesNameTheFirstThingWrongAndChangeNothing)
 {

@@ -2,6 +2,8 @@
 #include "mainwindow/canvaswindow.h"
 #include "support/fixtures.h"
 
+#include <QMenuBar>
+
 namespace {
 
 using MainPanelTest = ProgramTest;
@@ -37,6 +39,23 @@ TEST_F(MainPanelTest, StartsAtTheDesignSizesAndTheSetupBoxFollowsTheSliders)
     panel.HScroll1.setValue(40);
     EXPECT_EQ((QStringList{panel.Text5.text(), genbox->Text7.text(), genbox->Text8.text()}), (QStringList(3, "40")));
     EXPECT_FALSE(genbox->isVisible());
+}
+
+// Each menu as the user opens it: the items, a bar between groups.
+TEST_F(MainPanelTest, MenusShowTheirItemsInGroups)
+{
+    QStringList menus;
+    for (const QAction *menu : Form1->menuBar().actions()) {
+        QString items;
+        for (const QAction *item : menu->menu()->actions())
+            items += item->isSeparator() ? " |" : " " + item->text();
+        menus << menu->text() + ":" + items;
+    }
+    EXPECT_EQ(menus, (QStringList{"&File: &Open drawing… Open &recent Reopen &last session | Save &drawing as… | "
+                                  "&Save as  (.wmf) Export as S&VG… Export as P&NG… Export film as &GIF… "
+                                  "Export as PD&F… | &Print… Print previe&w… | E&xit",
+                                  "Edit: Undo Redo | &Random colors primary colors | Generator | &Copy picture",
+                                  "View: zoom in zoom out smooth lines", "Help: view help about Rondel"}));
 }
 
 TEST_F(MainPanelTest, DrawFillsTheRecordFromTheBoxesAndTheSlider)

@@ -66,13 +66,7 @@ TEST_F(Export, SavesTheDrawingsSinceTheClearAsTheCanvasTracesThem)
     clickClear();
     clickDraw();
     clickDraw();
-    QString filter;
-    CommonDialog::setSaveAnswer([&](const QString &shown) {
-        filter = shown;
-        return path("start"); // no extension is added
-    });
-    Form1->saveas.trigger();
-    EXPECT_EQ(filter, "meta files (*.wmf)|*.wmf|all files (*.*)|*.*");
+    exportAs(Form1->saveas, path("start")); // no extension is added
     EXPECT_FALSE(Form1->saveas.isEnabled());
 
     // Per drawing: a pen of its colour, its selection, a move, 400 lines.

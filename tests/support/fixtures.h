@@ -26,6 +26,7 @@ protected:
         setRndSource({});
         CommonDialog::setColorAnswer({});
         CommonDialog::setSaveAnswer({});
+        CommonDialog::setOpenAnswer({});
         CommonDialog::setChoiceAnswer({});
     }
 };

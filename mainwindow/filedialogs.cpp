@@ -1,0 +1,53 @@
+#include "filedialogs.h"
+
+#include "platform/commondialog.h"
+
+#include <QFileInfo>
+
+namespace {
+QString folderKey(const QString &kind)
+{
+    return "folders/" + kind;
+}
+
+void rememberFolder(const QString &kind, const QString &fileName)
+{
+    ProgramSettings().setValue(folderKey(kind), QFileInfo(fileName).absolutePath());
+}
+
+bool ask(CommonDialog &dialog, const QString &kind, bool (CommonDialog::*show)())
+{
+    // A dialog that has proposed nothing in this run starts in its kind's
+    // folder, if that is still there.
+    if (dialog.fileName().isEmpty()) {
+        const QString folder = ProgramSettings().value(folderKey(kind)).toString();
+        if (QFileInfo(folder).isDir())
+            dialog.setFileName(folder);
+    }
+    if (!(dialog.*show)())
+        return false;
+    rememberFolder(kind, dialog.fileName());
+    return true;
+}
+} // namespace
+
+QSettings ProgramSettings()
+{
+    return QSettings("rondel");
+}
+
+bool AskToSave(CommonDialog &dialog, const QString &kind)
+{
+    return ask(dialog, kind, &CommonDialog::showSave);
+}
+
+bool AskToOpen(CommonDialog &dialog, const QString &kind)
+{
+    return ask(dialog, kind, &CommonDialog::showOpen);
+}
+
+void ProposeFile(CommonDialog &dialog, const QString &kind, const QString &fileName)
+{
+    dialog.setFileName(fileName);
+    rememberFolder(kind, fileName);
+}
