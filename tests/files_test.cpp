@@ -77,7 +77,7 @@ TEST_F(Files, AFamilyWrittenAndReadBackIsTheSameList)
 
 // Save drawing as proposes the drawing last opened or saved; every kind of
 // file has a dialog of its own, which opens where that kind was last put,
-// in the next run too.
+// in the next run too; Open recent lists the drawings last opened or saved.
 TEST_F(Files, DialogsProposeTheLastDrawingAndEachKindsFolder)
 {
     clickDraw();
@@ -118,6 +118,31 @@ TEST_F(Files, DialogsProposeTheLastDrawingAndEachKindsFolder)
     clickDraw();
     for (const auto &[item, folder] : kinds)
         EXPECT_EQ(proposal(item), path(folder));
+
+    // Open recent: the last eight opened or saved, newest first, as they
+    // are named, those that are gone left out; choosing one opens it, and
+    // so does naming one on the command line at start-up.
+    QStringList names;
+    for (int i = 0; i < 10; ++i) {
+        names.prepend(path(QString("a&b %1.rondel").arg(i)));
+        QFile::copy(path("drawings/picture.rondel"), names.front());
+        OpenDrawingFile(names.front());
+    }
+    QFile::remove(names[1]);
+    emit Form1->openrecent.aboutToShow();
+    QStringList listed;
+    for (const QAction *item : Form1->openrecent.actions())
+        listed << item->iconText();
+    EXPECT_EQ(listed, (QStringList{names[0], names[2], names[3], names[4], names[5], names[6], names[7]}));
+    Form1->openrecent.actions()[3]->trigger();
+    EXPECT_EQ(RecentDrawingFiles().value(0), names[4]);
+    QProcess started;
+    started.start(RONDEL_PROGRAM, {names[6]});
+    for (int tries = 0; tries < 100 && RecentDrawingFiles().value(0) != names[6]; ++tries)
+        QTest::qWait(100);
+    started.kill();
+    started.waitForFinished();
+    EXPECT_EQ(RecentDrawingFiles().value(0), names[6]);
 }
 
 // A file is refused, naming the first thing wrong, and nothing changes.
