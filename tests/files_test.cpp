@@ -73,6 +73,20 @@ TEST_F(Files, AFamilyWrittenAndReadBackIsTheSameList)
         EXPECT_EQ(std::pair(film->records[0].statRadius, film->records[0].rotRadius),
                   size == 0 ? std::pair(175.0, 50.0) : std::pair(600.0, 350.0));
     }
+
+    // A full list at the smallest zoom reopens as it was.
+    for (int i = 0; i < DrawingSlots; ++i)
+        drawings[i] = {600.0 - 50 * (i % 4), 100, i / 7.0, std::sin(i), Color(i * 40503 % 0x1000000), std::int16_t(i % 201 - 100)};
+    drawCount = DrawingSlots;
+    while (zoomFactor > 1.0 / 32)
+        Form1->zi.trigger();
+    const std::vector<DrawingRecord> full(drawings.begin(), drawings.end());
+    exportAs(Form1->savedrawing, path("full.rondel"));
+    clickClear();
+    Form1->zo.trigger();
+    ASSERT_TRUE(OpenDrawingFile(path("full.rondel")));
+    EXPECT_TRUE(drawCount == DrawingSlots && std::equal(full.begin(), full.end(), drawings.begin()));
+    EXPECT_EQ(zoomFactor, 1.0 / 32);
 }
 
 // Save drawing as proposes the drawing last opened or saved; every kind of
