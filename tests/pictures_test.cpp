@@ -58,11 +58,12 @@ using Pictures = ExportTest;
 
 TEST_F(Pictures, SvgHasALayerPerColourAndTheTracersPoints)
 {
-    // The third drawing has the first one's colour.
+    // The third drawing has the first one's colour, and starts a hair below
+    // the axis: at 0.000, not -0.000.
     drawings[0] = panelRecord(100, 40, 100, 0, -100);
     drawings[1] = panelRecord(100, 40, 100, 0, 100);
     drawings[1].color = RGB(255, 0, 0);
-    drawings[2] = panelRecord(100, 40, 50, 0, -100);
+    drawings[2] = panelRecord(100, 40, 50, 1e-5, -100);
     drawCount = 3;
     exportAs(Form1->exportsvg, path("picture"));
     const SvgPicture svg(path("picture.svg"));
