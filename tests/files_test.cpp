@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <cstring>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -273,6 +274,7 @@ TEST_F(Files, TheCommandLineExportsWhatTheMenuExports)
             environment.remove(variable);
         environment.remove("XDG_RUNTIME_DIR"); // Qt notes its absence
         rondel.setProcessEnvironment(environment);
+        rondel.setWorkingDirectory(dir.path());
         rondel.start(program, arguments);
         rondel.write(input);
         rondel.closeWriteChannel();
@@ -295,12 +297,18 @@ TEST_F(Files, TheCommandLineExportsWhatTheMenuExports)
     EXPECT_EQ(pdfInfo(path("line.pdf")).at("Title"), "Rondel drawing — list.rondel");
     EXPECT_EQ(run({"--export", path("letter.pdf"), "--page", "letter", path("list.rondel")}).first, 0);
     EXPECT_EQ(pdfInfo(path("letter.pdf")).at("Page size"), "612 x 792 pts (letter)");
-    // A pipe is read to its end; an OUT that is FILE itself is refused.
+    // A pipe is read to its end; an OUT that is FILE, under any name, is
+    // refused and FILE kept.
     EXPECT_EQ(run({"--export", path("piped.svg"), "/dev/stdin"}, contents(path("list.rondel"))).first, 0);
     EXPECT_EQ(contents(path("piped.svg")), contents(path("menu.svg")));
     QFile::copy(path("list.rondel"), path("same.svg"));
-    EXPECT_EQ(run({"--export", path("same.svg"), path("same.svg")}).first, 1);
-    EXPECT_EQ(contents(path("same.svg")), contents(path("list.rondel")));
+    QFile::link(path("same.svg"), path("symbolic.png"));
+    ASSERT_EQ(::link(QFile::encodeName(path("same.svg")).constData(), QFile::encodeName(path("hard.gif")).constData()), 0);
+    for (const QString &out : {path("same.svg"), QString("./same.svg"), path("symbolic.png"), path("hard.gif")}) {
+        EXPECT_EQ(run({"--export", out, path("same.svg")}),
+                  std::pair(1, ("rondel: could not save \"" + out + "\": it is the drawing being exported\n").toUtf8()));
+        EXPECT_EQ(contents(path("same.svg")), contents(path("list.rondel")));
+    }
     EXPECT_EQ(run({"--export", path("x.svg"), path("missing.rondel")}),
               std::pair(1, ("rondel: could not open \"" + path("missing.rondel") + "\": No such file or directory\n").toUtf8()));
     for (const QStringList &usage : {QStringList{"--bogus"}, {"--help-all"}, {"--export", path("x.txt"), path("list.rondel")},
