@@ -12,12 +12,6 @@ namespace {
 
 using Files = ExportTest;
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Bit for bit, but for the sign of a zero, which Qt's JSON keeps for no
 // number.
 bool sameBits(const DrawingRecord &a, const DrawingRecord &b)

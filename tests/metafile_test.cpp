@@ -22,9 +22,7 @@ struct Metafile {
 
     explicit Metafile(const QString &path)
     {
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = contents(path);
         const auto u16 = [&](qsizetype at) { return std::uint16_t(std::uint8_t(bytes[at]) | std::uint8_t(bytes[at + 1]) << 8); };
         const auto u32 = [&](qsizetype at) { return std::uint32_t(u16(at) | u16(at + 2) << 16); };
         EXPECT_GE(bytes.size(), 24) << "no header";
@@ -103,9 +101,7 @@ TEST_F(Export, SavesTheDrawingsSinceTheClearAsTheCanvasTracesThem)
     ASSERT_TRUE(convert.waitForFinished(30000));
     EXPECT_EQ(convert.exitCode(), 0);
     EXPECT_EQ(convert.readAllStandardError(), QByteArray());
-    QFile svg(path("check.svg"));
-    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
-    EXPECT_EQ(svg.readAll().count("<line "), 800);
+    EXPECT_EQ(contents(path("check.svg")).count("<line "), 800);
 }
 
 using MetafileRecorderTest = ExportTest;

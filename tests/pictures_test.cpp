@@ -30,9 +30,7 @@ struct SvgPicture {
 
     explicit SvgPicture(const QString &path)
     {
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        QXmlStreamReader xml(&file);
+        QXmlStreamReader xml(contents(path));
         QString layer;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement)
@@ -208,8 +206,7 @@ TEST_F(Pictures, EveryFailingExportNamesItsReasonAndLosesNothing)
                           (item == &Form1->exportsvg ? svg : "lies outside the range of metafile coordinates"));
         }
     }
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), "kept");
+    EXPECT_EQ(contents(path("kept.out")), "kept");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
               (QStringList{"kept.out", "pipe"}));
     EXPECT_FALSE(QFileInfo::exists("/dev/full.svg"));
@@ -254,9 +251,7 @@ TEST_F(Pictures, APipeIsWrittenInPlace)
         item->setEnabled(true);
         exportAs(*item, path(name));
         item->setEnabled(true);
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(readSlowly(path("plotter"), [&] { exportAs(*item, path("plotter")); }), file.readAll()) << name;
+        EXPECT_EQ(readSlowly(path("plotter"), [&] { exportAs(*item, path("plotter")); }), contents(path(name))) << name;
     }
     EXPECT_EQ(QDir(dir.path()).entryList({"plotter*"}, QDir::AllEntries | QDir::System), QStringList{"plotter"});
     EXPECT_FALSE(QFileInfo(path("plotter")).isFile());
@@ -311,8 +306,7 @@ TEST_F(Pictures, ExitWaitsForTheCopyIntoAPipe)
     setEndHook({});
     ::close(reader);
     EXPECT_EQ((std::pair{endsAtExit, ends}), std::pair(0, 1));
-    QFile whole(path("whole.svg"));
-    EXPECT_TRUE(whole.open(QIODevice::ReadOnly) && received == whole.readAll());
+    EXPECT_EQ(received, contents(path("whole.svg")));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "mainwindow/mainpanel.h"
 #include "platform/system.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -69,6 +70,12 @@ void atYield(int n, std::function<void()> action)
         atNextYield(std::move(action));
     else
         atNextYield([n, action = std::move(action)] { atYield(n - 1, action); });
+}
+
+QByteArray contents(const QString &file)
+{
+    QFile in(file);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
 }
 
 std::map<QString, QString> pdfInfo(const QString &pdf)

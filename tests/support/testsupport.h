@@ -52,6 +52,9 @@ void atNextYield(std::function<void()> action);
 // Runs the action at the n-th yield from now; 1 is the next.
 void atYield(int n, std::function<void()> action);
 
+// The file's bytes; none when it cannot be read.
+QByteArray contents(const QString &file);
+
 // What pdfinfo says of the PDF: "Pages", "Page size", "Title", ...
 std::map<QString, QString> pdfInfo(const QString &pdf);
 // The PDF's first page drawn by pdftoppm at the dots per inch, without
