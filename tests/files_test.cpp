@@ -4,22 +4,12 @@
 #include "support/fixtures.h"
 
 #include <QProcess>
-#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 using Files = ExportTest;
-
-// Bit for bit, but for the sign of a zero, which Qt's JSON keeps for no
-// number.
-bool sameBits(const DrawingRecord &a, const DrawingRecord &b)
-{
-    const auto same = [](double x, double y) { return std::memcmp(&x, &y, sizeof x) == 0 || (x == 0 && y == 0); };
-    return same(a.statRadius, b.statRadius) && same(a.rotRadius, b.rotRadius) && same(a.penDistance, b.penDistance) &&
-           same(a.startAngle, b.startAngle) && a.color == b.color && a.gearPosition == b.gearPosition;
-}
 
 // A family in gradient colours, with angles and pen distances that are no
 // round numbers, comes back field for field, bit for bit, with the colour
@@ -42,11 +32,12 @@ TEST_F(Files, AFamilyWrittenAndReadBackIsTheSameList)
     drawings[30].penDistance = -std::numeric_limits<double>::infinity();
     exportAs(Form1->savedrawing, path("family"));
     QString reason;
-    const std::optional<Drawing> read = ReadDrawingFile(path("family.rondel"), reason);
-    ASSERT_TRUE(read) << reason.toStdString();
-    ASSERT_EQ(read->records.size(), 31u);
-    for (int i = 0; i < 31; ++i)
-        EXPECT_TRUE(sameBits(read->records[i], drawings[i])) << i;
+    std::optional<Drawing> read = ReadDrawingFile(path("family.rondel"), reason);
+    ASSERT_TRUE(read && read->records.size() == 31u) << reason.toStdString();
+    // Not a number equals nothing: it is compared alone.
+    EXPECT_TRUE(std::isnan(read->records[29].startAngle));
+    read->records[29].startAngle = drawings[29].startAngle = 0;
+    EXPECT_TRUE(std::equal(read->records.begin(), read->records.end(), drawings.begin()));
     EXPECT_TRUE(read->colorMode == ColorMode::Random && read->nextColor == Form1->chip0.backColor() &&
                 read->zoom == zoomFactor);
     EXPECT_EQ(RecentDrawingFiles(), QStringList{path("family.rondel")});
@@ -207,7 +198,7 @@ TEST_F(Files, RefusedFilesNameTheFirstThingWrongAndChangeNothing)
         write(json);
         EXPECT_FALSE(OpenDrawingFile(path("bad.rondel")));
         EXPECT_EQ(errbox->Label1.caption(), "could not open \"" + path("bad.rondel") + "\": " + reason);
-        EXPECT_TRUE(drawCount == 1 && sameBits(drawings[0], kept));
+        EXPECT_TRUE(drawCount == 1 && drawings[0] == kept);
     }
     ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe.rondel")).constData(), 0600), 0);
     EXPECT_FALSE(OpenDrawingFile(path("pipe.rondel")));
