@@ -4,12 +4,12 @@
 #include "drawingcolors.h"
 #include "infowindows/errorwindow.h"
 #include "mainpanel.h"
+#include "programsettings.h"
 #include "setuppreview.h"
 #include "undo/drawinghistory.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 
 namespace {
@@ -17,11 +17,6 @@ constexpr int RecentFiles = 8;
 const QString RecentKey = "recentDrawingFiles";
 
 QString drawingFileName;
-
-QSettings settings()
-{
-    return QSettings("rondel");
-}
 } // namespace
 
 Drawing CurrentDrawing()
@@ -86,7 +81,7 @@ void SetDrawingFileName(const QString &fileName)
 
 QStringList RecentDrawingFiles()
 {
-    QStringList files = settings().value(RecentKey).toStringList();
+    QStringList files = ProgramSettings().value(RecentKey).toStringList();
     files.removeIf([](const QString &file) { return !QFileInfo(file).isFile(); });
     return files.mid(0, RecentFiles);
 }
@@ -97,7 +92,7 @@ void RememberDrawingFile(const QString &fileName)
     const QString path = QFileInfo(fileName).absoluteFilePath();
     files.removeAll(path);
     files.prepend(path);
-    settings().setValue(RecentKey, files.mid(0, RecentFiles));
+    ProgramSettings().setValue(RecentKey, files.mid(0, RecentFiles));
 }
 
 QString LastSessionFile()

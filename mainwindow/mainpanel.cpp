@@ -106,7 +106,7 @@ void MainPanel::buildMenus()
             {&opendrawing, openrecent.menuAction(), &reopen, &savedrawing, &saveas, &exportsvg, &exportpng, &exportgif,
              &exportpdf, &print, &printpreview, &exit});
     addMenu(*this, "Edit", {&undo, &redo, &randomize, &prims, &gen, &copypicture});
-    addMenu(*this, "View", {&zi, &zo, &smooth});
+    addMenu(*this, "View", {&zi, &zo, &smooth, &previewcurve});
     addMenu(*this, "Help", {&vhelp, &about});
 }
 
@@ -144,4 +144,5 @@ void MainPanel::connectEvents()
     connect(&zo, &MenuItem::clicked, this, &MainPanel::zo_Click);
     connect(&vhelp, &MenuItem::clicked, this, &MainPanel::vhelp_Click);
     connect(&about, &MenuItem::clicked, this, &MainPanel::about_Click);
+    preview.connectEvents();
 }

@@ -1,0 +1,56 @@
+#pragma once
+
+// View -> preview curve (F3): while the item is checked, the canvas shows
+// in grey, over the drawings and never in them, the curve that "draw"
+// would add now: the tracer's points for the main panel's values, taken as
+// "draw" takes them, except that a slider whose thumb is being dragged
+// counts where the thumb stands. Changes that come faster than the screen
+// refreshes are merged: the curve is retraced at most once per refresh,
+// with the latest values.
+//
+// The preview hides after a draw until a setting changes, so that the new
+// curve shows in its own colour; while a replay or a film runs, so as never
+// to slow one, coming back once it ends; and when the values make no
+// curve. A canvas the user has closed stays closed: the preview shows on
+// it when it comes back. The choice is kept in the program's settings.
+
+#include <QObject>
+#include <QPolygonF>
+#include <QTimer>
+#include <cstdint>
+#include <optional>
+
+class MainPanel;
+
+class CurvePreview : public QObject
+{
+    Q_OBJECT
+public:
+    explicit CurvePreview(MainPanel &panel);
+
+    // Checks the menu item as the settings remember it and follows the
+    // panel's controls, after the panel's own handlers.
+    void connectEvents();
+
+    // Puts the preview on the canvas as it should be now, retracing it if
+    // a setting has changed since it was last traced.
+    void refresh();
+    // A long loop has started, or the last one has ended.
+    void longLoopsChanged();
+
+private:
+    void itemClicked();
+    void settingChanged();
+    void drawClicked();
+    void schedule();
+    bool shown() const;
+    void retrace();
+
+    MainPanel &m_panel;
+    QTimer m_refreshTimer;
+    std::optional<std::int64_t> m_lastTrace; // the tick count
+    QPolygonF m_points; // in canvas units
+    bool m_traced = false; // the points are those of the current values
+    bool m_hiddenAfterDraw = false;
+    std::int16_t m_countBeforeDraw = 0;
+};
