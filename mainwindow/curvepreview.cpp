@@ -75,10 +75,10 @@ void CurvePreview::connectEvents()
     panel.previewcurve.setChecked(ProgramSettings().value(SettingKey, false).toBool());
     connect(&panel.previewcurve, &MenuItem::clicked, this, &CurvePreview::itemClicked);
     for (TextBox *box : {&panel.Text1, &panel.Text2, &panel.Text3, &panel.Text4})
-        connect(box, &TextBox::changed, this, &CurvePreview::settingChanged);
+        connect(box, &TextBox::changed, this, &CurvePreview::schedule);
     for (ScrollBar *slider : {&panel.VScroll1, &panel.VScroll2, &panel.VScroll3, &panel.VScroll4, &panel.HScroll1})
-        connect(slider, &ScrollBar::scrolling, this, &CurvePreview::settingChanged);
-    connect(&panel.HScroll1, &ScrollBar::changed, this, &CurvePreview::settingChanged);
+        connect(slider, &ScrollBar::scrolling, this, &CurvePreview::schedule);
+    connect(&panel.HScroll1, &ScrollBar::changed, this, &CurvePreview::schedule);
     // Whether "draw" added a curve shows in the count, noted as the button
     // is let go, just before its click is handled.
     connect(&panel.start, &CommandButton::released, this, [this] { m_countBeforeDraw = drawCount; });
@@ -91,22 +91,15 @@ void CurvePreview::connectEvents()
 void CurvePreview::itemClicked()
 {
     ProgramSettings().setValue(SettingKey, m_panel.previewcurve.isChecked());
-    m_hiddenAfterDraw = false;
+    m_drawn.reset();
     refresh();
-}
-
-void CurvePreview::settingChanged()
-{
-    m_traced = false;
-    m_hiddenAfterDraw = false;
-    schedule();
 }
 
 void CurvePreview::drawClicked()
 {
     if (drawCount == m_countBeforeDraw)
         return;
-    m_hiddenAfterDraw = true;
+    m_drawn = previewedRecord(m_panel);
     refresh();
 }
 
@@ -137,28 +130,30 @@ void CurvePreview::refresh()
     CanvasWindow *window = canvas.loaded();
     if (!window)
         return;
+    const std::optional<DrawingRecord> record = previewedRecord(m_panel);
+    if (record != m_drawn)
+        m_drawn.reset();
     if (!shown()) {
         window->surface().setOverlay({}, previewColor());
         return;
     }
-    if (!m_traced)
-        retrace();
+    if (record != m_tracedRecord)
+        retrace(record);
     window->surface().setOverlay(m_points, previewColor());
 }
 
 bool CurvePreview::shown() const
 {
-    return m_panel.previewcurve.isChecked() && !m_hiddenAfterDraw && !LongLoopRunning(LongLoop::Replay) &&
+    return m_panel.previewcurve.isChecked() && !m_drawn && !LongLoopRunning(LongLoop::Replay) &&
            !LongLoopRunning(LongLoop::Film);
 }
 
 // The canvas's points, converted as the canvas tracer converts them.
-void CurvePreview::retrace()
+void CurvePreview::retrace(const std::optional<DrawingRecord> &record)
 {
     m_lastTrace = GetTickCount();
-    m_traced = true;
+    m_tracedRecord = record;
     m_points.clear();
-    const std::optional<DrawingRecord> record = previewedRecord(m_panel);
     if (!record || !CanTraceCurve(*record))
         return;
     const auto add = [this](double x, double y) {

@@ -14,6 +14,8 @@
 // curve. A canvas the user has closed stays closed: the preview shows on
 // it when it comes back. The choice is kept in the program's settings.
 
+#include "core/module1.h"
+
 #include <QObject>
 #include <QPolygonF>
 #include <QTimer>
@@ -40,17 +42,19 @@ public:
 
 private:
     void itemClicked();
-    void settingChanged();
     void drawClicked();
+    // A value may have changed: the preview follows at the next refresh of
+    // the screen.
     void schedule();
     bool shown() const;
-    void retrace();
+    void retrace(const std::optional<DrawingRecord> &record);
 
     MainPanel &m_panel;
     QTimer m_refreshTimer;
     std::optional<std::int64_t> m_lastTrace; // the tick count
+    std::optional<DrawingRecord> m_tracedRecord; // none: no curve
     QPolygonF m_points; // in canvas units
-    bool m_traced = false; // the points are those of the current values
-    bool m_hiddenAfterDraw = false;
+    // The values of the last draw, while they stay as they were.
+    std::optional<DrawingRecord> m_drawn;
     std::int16_t m_countBeforeDraw = 0;
 };

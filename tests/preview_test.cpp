@@ -42,6 +42,9 @@ TEST_F(Preview, ShowsInGreyWhatDrawWouldAddAndNothingOfItEntersThePicture)
     pressF3();
     for (const auto &row : rows) {
         clickDraw();
+        panel.VScroll2.setSliderDown(true); // the thumb taken and let go in place
+        panel.VScroll2.setSliderDown(false);
+        DoEvents();
         EXPECT_EQ(shown(), canvas->surface().image()) << row.angle;
         panel.VScroll1.setValue(row.stat);
         panel.VScroll2.setValue(row.rot);
