@@ -113,14 +113,14 @@ void CurvePreview::longLoopsChanged()
 
 // The first change after a pause shows at the next turn of the event
 // loop; the changes that follow within a refresh of the screen wait for
-// its end, and the values they leave are traced once.
+// its end, and the values they leave are shown once.
 void CurvePreview::schedule()
 {
     const CanvasWindow *window = canvas.loaded();
     if (!window || !m_panel.previewcurve.isChecked() || m_refreshTimer.isActive())
         return;
     const int interval = refreshInterval(*window);
-    const std::int64_t wait = m_lastTrace ? interval - (GetTickCount() - *m_lastTrace) : 0;
+    const std::int64_t wait = m_lastShown ? interval - (GetTickCount() - *m_lastShown) : 0;
     m_refreshTimer.start(int(std::clamp<std::int64_t>(wait, 0, interval)));
 }
 
@@ -139,6 +139,7 @@ void CurvePreview::refresh()
     }
     if (record != m_tracedRecord)
         retrace(record);
+    m_lastShown = GetTickCount();
     window->surface().setOverlay(m_points, previewColor());
 }
 
@@ -151,7 +152,6 @@ bool CurvePreview::shown() const
 // The canvas's points, converted as the canvas tracer converts them.
 void CurvePreview::retrace(const std::optional<DrawingRecord> &record)
 {
-    m_lastTrace = GetTickCount();
     m_tracedRecord = record;
     m_points.clear();
     if (!record || !CanTraceCurve(*record))

@@ -51,7 +51,7 @@ private:
 
     MainPanel &m_panel;
     QTimer m_refreshTimer;
-    std::optional<std::int64_t> m_lastTrace; // the tick count
+    std::optional<std::int64_t> m_lastShown; // the tick count
     std::optional<DrawingRecord> m_tracedRecord; // none: no curve
     QPolygonF m_points; // in canvas units
     // The values of the last draw, while they stay as they were.

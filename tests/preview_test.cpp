@@ -110,8 +110,9 @@ TEST_F(Preview, FollowsADraggedThumbAtMostOncePerRefreshEndingOnItsLastPlace)
     const QPoint thumb(bar.width() / 2, bar.height() / 2);
     QTest::mousePress(&bar, Qt::LeftButton, {}, thumb);
     const std::int64_t start = GetTickCount();
-    for (int i = 1; i <= 150; ++i) {
-        QTest::mouseMove(&bar, thumb + QPoint(0, i % 20));
+    QPoint at = thumb;
+    for (int i = 1; GetTickCount() - start < 150; ++i) {
+        QTest::mouseMove(&bar, at = thumb + QPoint(0, i % 20));
         WaitForEvents(1);
     }
     WaitForEvents(20);
@@ -119,7 +120,7 @@ TEST_F(Preview, FollowsADraggedThumbAtMostOncePerRefreshEndingOnItsLastPlace)
     const std::size_t retraces = recorder.on("canvas", SurfaceOp::Overlay).size();
     EXPECT_TRUE(retraces >= 3 && retraces <= std::size_t(refreshes + 1)) << retraces << " in " << refreshes;
     const QImage previewed = shown();
-    QTest::mouseRelease(&bar, Qt::LeftButton, {}, thumb + QPoint(0, 150 % 20));
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, at);
     pressF3();
     EXPECT_EQ(drawnInGrey(), previewed);
 }
