@@ -87,11 +87,9 @@ void CurvePreview::connectEvents()
     setLongLoopWatcher(&followLongLoops);
 }
 
-// Turned on, the preview shows even right after a draw.
 void CurvePreview::itemClicked()
 {
     ProgramSettings().setValue(SettingKey, m_panel.previewcurve.isChecked());
-    m_drawn.reset();
     refresh();
 }
 

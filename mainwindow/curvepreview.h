@@ -8,8 +8,9 @@
 // refreshes are merged: the curve is retraced at most once per refresh,
 // with the latest values.
 //
-// The preview hides after a draw until a setting changes, so that the new
-// curve shows in its own colour; while a replay or a film runs, so as never
+// The preview hides after a draw until a setting changes, even when it is
+// turned on meanwhile, so that the new curve shows in its own colour and
+// never under grey; while a replay or a film runs, so as never
 // to slow one, coming back once it ends; and when the values make no
 // curve. A canvas the user has closed stays closed: the preview shows on
 // it when it comes back. The choice is kept in the program's settings.

@@ -65,6 +65,7 @@ TEST_F(Preview, ShowsInGreyWhatDrawWouldAddAndNothingOfItEntersThePicture)
         EXPECT_EQ(drawnInGrey(), previewed) << row.angle;
         pressF3();
     }
+    panel.VScroll3.setValue(30);
     CommonDialog::setChoiceAnswer([](const QStringList &) { return 0; });
     std::pair<std::vector<QByteArray>, std::vector<QImage>> taken[2];
     for (auto &[files, pictures] : taken) {
