@@ -1,10 +1,12 @@
 // DrawCurve on the real canvas beside its lower bound: the same samples
 // computed alone, then drawn on an image of the canvas's size with one
-// polyline call.
+// polyline call. And one update of the curve's preview beside DrawCurve,
+// each until the canvas has painted it.
 
 #include "testsupport.h"
 #include "core/curvetrace.h"
 #include "mainwindow/canvaswindow.h"
+#include "mainwindow/mainpanel.h"
 
 #include <QPainter>
 #include <QPolygonF>
@@ -51,9 +53,40 @@ void BM_LowerBound(benchmark::State &state, const DrawingRecord &record)
     }
 }
 
+void BM_DrawCurveShown(benchmark::State &state, const DrawingRecord &record)
+{
+    startProgram();
+    drawings[0] = record;
+    for (auto _ : state) {
+        DrawCurve(0);
+        canvas->client().repaint();
+    }
+}
+
+// The typed start angle goes from 0 to 360 and back: the same curve, as
+// the preview of the panel set to the longest one.
+void BM_PreviewUpdate(benchmark::State &state)
+{
+    startProgram();
+    MainPanel &panel = *Form1;
+    panel.VScroll1.setValue(119);
+    panel.VScroll2.setValue(120);
+    panel.VScroll3.setValue(50);
+    panel.previewcurve.trigger();
+    bool turned = false;
+    for (auto _ : state) {
+        panel.Text4.setText((turned = !turned) ? "360" : "0");
+        panel.preview.refresh();
+        canvas->client().repaint();
+    }
+    panel.previewcurve.trigger(); // the settings as they were
+}
+
 BENCHMARK_CAPTURE(BM_DrawCurve, startUp400, startUpCurve)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_LowerBound, startUp400, startUpCurve)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_DrawCurve, longest24000, longestCurve)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_LowerBound, longest24000, longestCurve)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_DrawCurveShown, longest24000, longestCurve)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PreviewUpdate)->Unit(benchmark::kMicrosecond);
 
 } // namespace

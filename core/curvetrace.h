@@ -8,7 +8,9 @@
 
 #include "module1.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 // How finely a curve is sampled: Int(perRatio x R / r) steps per half
 // turn, at least minimum, and at most maxSegments segments in all.
@@ -46,6 +48,15 @@ inline double CentreDistance(const DrawingRecord &record)
 inline double CurveReach(const DrawingRecord &record)
 {
     return std::abs(CentreDistance(record)) + std::abs(record.penDistance);
+}
+
+// The canvas takes single-precision coordinates. A typed pen distance can
+// put a curve beyond their range, where the conversion would be undefined;
+// such points are drawn at the edge of the range instead.
+inline float ToCanvasCoordinate(double value)
+{
+    constexpr double largest = std::numeric_limits<float>::max();
+    return float(std::clamp(value, -largest, largest));
 }
 
 // Calls startAt(X0, Y0) with the start point, lineTo(x, y) for every sample

@@ -3,20 +3,6 @@
 
 #include "mainwindow/canvaswindow.h"
 
-#include <algorithm>
-#include <limits>
-
-namespace {
-// The canvas takes single-precision coordinates. A typed pen distance can
-// put a curve beyond their range, where the conversion would be undefined;
-// such points are drawn at the edge of the range instead.
-float toSingle(double value)
-{
-    constexpr double largest = std::numeric_limits<float>::max();
-    return float(std::clamp(value, -largest, largest));
-}
-} // namespace
-
 void DrawCurve(std::int16_t index)
 {
     const DrawingRecord record = drawings.at(index);
@@ -35,6 +21,6 @@ void TraceCurveOn(Surface &surface, const DrawingRecord &record)
     if (!CanTraceCurve(record))
         return;
     TraceCurve(
-        record, [&](double x, double y) { surface.moveTo(toSingle(x), toSingle(y)); },
-        [&](double x, double y) { surface.lineTo(toSingle(x), toSingle(y), record.color); });
+        record, [&](double x, double y) { surface.moveTo(ToCanvasCoordinate(x), ToCanvasCoordinate(y)); },
+        [&](double x, double y) { surface.lineTo(ToCanvasCoordinate(x), ToCanvasCoordinate(y), record.color); });
 }

@@ -13,6 +13,13 @@ struct Loop {
 std::optional<Loop> running;
 std::optional<Loop> handedOver;
 int holds = 0;
+void (*watcher)() = nullptr;
+
+void tellWatcher()
+{
+    if (watcher)
+        watcher();
+}
 
 void markStopped(LongLoop kind)
 {
@@ -31,12 +38,14 @@ void RunLongLoop(LongLoop kind, void (*loop)())
     }
     for (std::optional<Loop> next = Loop{kind, loop}; next; next = std::exchange(handedOver, std::nullopt)) {
         running = next;
+        tellWatcher();
         next->run();
         // One of the same kind keeps the flag as its start set it.
         if (handedOver && handedOver->kind != next->kind)
             markStopped(next->kind);
     }
     running.reset();
+    tellWatcher();
 }
 
 bool LoopHandedOver()
@@ -47,6 +56,11 @@ bool LoopHandedOver()
 bool LongLoopRunning(LongLoop kind)
 {
     return running && running->kind == kind;
+}
+
+void setLongLoopWatcher(void (*watch)())
+{
+    watcher = watch;
 }
 
 LongLoopsHeld::LongLoopsHeld()

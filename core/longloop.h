@@ -23,6 +23,11 @@ bool LoopHandedOver();
 // True while a loop of the kind runs.
 bool LongLoopRunning(LongLoop kind);
 
+// The watcher is called as each loop starts and once the last has ended,
+// so that what must not show while they run (the canvas's preview) can
+// follow them. It must not yield.
+void setLongLoopWatcher(void (*watcher)());
+
 // While one lives, long loops wait: a task that yields to a modal progress
 // (a film written to a file) would otherwise stay under a loop started
 // there (a canvas resized, say) until it ended. The last loop asked for

@@ -11,7 +11,8 @@
 
 class CommonDialog;
 
-// The program's settings: the recent drawings and the dialogs' folders.
+// The program's settings: the recent drawings, the dialogs' folders and
+// the remembered choices of the View menu.
 QSettings ProgramSettings();
 
 // The dialog's save or open box, opened where the dialog proposes; true

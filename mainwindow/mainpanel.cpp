@@ -114,7 +114,7 @@ void MainPanel::buildMenus()
              &randomize, &prims, Separator,
              &gen, Separator,
              &copypicture});
-    addMenu(*this, "View", {&zi, &zo, &smooth});
+    addMenu(*this, "View", {&zi, &zo, &smooth, Separator, &previewcurve});
     addMenu(*this, "Help", {&vhelp, &about});
 }
 
@@ -152,4 +152,5 @@ void MainPanel::connectEvents()
     connect(&zo, &MenuItem::clicked, this, &MainPanel::zo_Click);
     connect(&vhelp, &MenuItem::clicked, this, &MainPanel::vhelp_Click);
     connect(&about, &MenuItem::clicked, this, &MainPanel::about_Click);
+    preview.connectEvents();
 }

@@ -7,6 +7,7 @@
 // between them, and the setup box. Its load starts the program; its unload
 // ends it.
 
+#include "curvepreview.h"
 #include "platform/commandbutton.h"
 #include "platform/commondialog.h"
 #include "platform/form.h"
@@ -73,8 +74,12 @@ public:
     MenuItem zi{*this, "zoom in", QKeySequence(Qt::Key_F1)};
     MenuItem zo{*this, "zoom out", QKeySequence(Qt::Key_F2)};
     MenuItem smooth{*this, "smooth lines"};
+    MenuItem previewcurve{*this, "preview curve", QKeySequence(Qt::Key_F3)};
     MenuItem vhelp{*this, "view help"};
     MenuItem about{*this, "about Rondel"};
+
+    // View -> preview curve, which follows the controls above.
+    CurvePreview preview{*this};
 
     // "clear", which the generator's "clear" does too.
     void Command1_Click();

@@ -17,6 +17,7 @@ void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, m_surface.image());
+    m_surface.paintOverlay(painter);
 }
 
 void PictureBox::resizeEvent(QResizeEvent *)

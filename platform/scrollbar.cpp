@@ -10,6 +10,8 @@ ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget *parent) : QScrollBar(
     setTracking(false);
     setRange(0, 32767);
     connect(this, &QScrollBar::valueChanged, this, &ScrollBar::changed);
+    connect(this, &QScrollBar::sliderMoved, this, &ScrollBar::scrolling);
+    connect(this, &QScrollBar::sliderReleased, this, &ScrollBar::scrolling);
 }
 
 // The Qt bar runs from 0 at the Min end to |Max - Min| at the Max end.
@@ -28,6 +30,17 @@ void ScrollBar::setValue(int value)
 
 int ScrollBar::value() const
 {
-    const int offset = QScrollBar::value();
+    return valueAt(QScrollBar::value());
+}
+
+std::optional<int> ScrollBar::draggedValue() const
+{
+    if (!isSliderDown())
+        return std::nullopt;
+    return valueAt(sliderPosition());
+}
+
+int ScrollBar::valueAt(int offset) const
+{
     return m_min <= m_max ? m_min + offset : m_min - offset;
 }

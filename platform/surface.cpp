@@ -203,6 +203,28 @@ void PaintPolyline(QImage &image, const Pen &pen, bool smooth, const QPoint *poi
     painter.drawPolyline(points, count);
 }
 
+void Surface::setOverlay(const QPolygonF &points, Color color)
+{
+    if (points.isEmpty() && m_overlay.isEmpty())
+        return;
+    record(SurfaceOp::Overlay, float(points.size()), 0, 0, 0, color);
+    m_overlay = points;
+    m_overlayColor = color;
+    m_owner.update();
+}
+
+void Surface::paintOverlay(QPainter &painter) const
+{
+    if (m_overlay.isEmpty())
+        return;
+    QPolygonF pixels;
+    pixels.reserve(m_overlay.size());
+    for (const QPointF &point : m_overlay)
+        pixels.append(userToPixel(float(point.x()), float(point.y())));
+    preparePainter(painter, pen(m_overlayColor));
+    painter.drawPolyline(pixels);
+}
+
 void Surface::changed()
 {
     if (m_repaintEveryChange) {

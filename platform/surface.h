@@ -9,6 +9,9 @@
 // into a single polyline and drawn when anything else happens to the
 // surface, when it paints, or when its picture is read: the pixels come out
 // the same, at a fraction of the cost per segment.
+//
+// An overlay (a preview) is a line that the owner paints over the picture
+// and that never enters it, so that taking it away is one repaint.
 
 #include "color.h"
 
@@ -32,10 +35,10 @@ struct Pen {
 
 // One drawing operation as a surface received it, in user coordinates.
 struct SurfaceOp {
-    enum Kind { Clear, Scale, MoveTo, Line, LineTo, Circle, FillBox, Polyline };
+    enum Kind { Clear, Scale, MoveTo, Line, LineTo, Circle, FillBox, Polyline, Overlay };
     QString surface; // the owning widget's object name
     Kind kind;
-    float x1 = 0, y1 = 0, x2 = 0, y2 = 0; // a circle's radius is x2, a polyline's pen width x1
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0; // a circle's radius is x2, a polyline's pen width x1, an overlay's points x1
     Color color = 0;
     std::vector<QPoint> points = {}; // a polyline's
     bool operator==(const SurfaceOp &) const = default;
@@ -86,6 +89,13 @@ public:
     void setSmooth(bool smooth);
     bool smooth() const { return m_smooth; }
 
+    // The overlay: a line through points in user coordinates, in the
+    // colour; no points, no overlay. The owner repaints at once.
+    void setOverlay(const QPolygonF &points, Color color);
+    // Draws the overlay with the owner's painter, over the picture, as
+    // lineTo would draw the same points into it.
+    void paintOverlay(QPainter &painter) const;
+
     float currentX() const { return m_currentX; }
     float currentY() const { return m_currentY; }
 
@@ -126,4 +136,6 @@ private:
     bool m_repaintEveryChange = false;
     bool m_smooth = false;
     Pen m_pen;
+    QPolygonF m_overlay; // in user coordinates
+    Color m_overlayColor = 0;
 };

@@ -55,7 +55,7 @@ TEST_F(MainPanelTest, MenusShowTheirItemsInGroups)
                                   "&Save as  (.wmf) Export as S&VG… Export as P&NG… Export film as &GIF… "
                                   "Export as PD&F… | &Print… Print previe&w… | E&xit",
                                   "Edit: Undo Redo | &Random colors primary colors | Generator | &Copy picture",
-                                  "View: zoom in zoom out smooth lines", "Help: view help about Rondel"}));
+                                  "View: zoom in zoom out smooth lines | preview curve", "Help: view help about Rondel"}));
 }
 
 TEST_F(MainPanelTest, DrawFillsTheRecordFromTheBoxesAndTheSlider)
