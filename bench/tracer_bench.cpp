@@ -9,8 +9,8 @@
 #include "mainwindow/mainpanel.h"
 
 #include <QPainter>
-#include <QPolygonF>
 #include <benchmark/benchmark.h>
+#include <vector>
 
 namespace {
 
@@ -28,12 +28,13 @@ void BM_DrawCurve(benchmark::State &state, const DrawingRecord &record)
     }
 }
 
-// The tracer's samples, as pixel positions of the canvas's 1000-unit square.
-QPolygonF samples(const DrawingRecord &record, QSizeF pixels)
+// The tracer's samples, as pixel positions of the canvas's 1000-unit square,
+// gathered in the cheapest container.
+std::vector<QPointF> samples(const DrawingRecord &record, QSizeF pixels)
 {
     const double xScale = pixels.width() / 1000, yScale = pixels.height() / 1000;
-    QPolygonF points;
-    const auto append = [&](double x, double y) { points.append(QPointF((float(x) + 500) * xScale, (float(y) + 500) * yScale)); };
+    std::vector<QPointF> points;
+    const auto append = [&](double x, double y) { points.emplace_back((float(x) + 500) * xScale, (float(y) + 500) * yScale); };
     TraceCurve(record, append, append);
     return points;
 }
@@ -46,10 +47,10 @@ void BM_LowerBound(benchmark::State &state, const DrawingRecord &record)
     QPen pen(QColor(192, 0, 0));
     pen.setCosmetic(true);
     for (auto _ : state) {
-        const QPolygonF points = samples(record, image.size());
+        const std::vector<QPointF> points = samples(record, image.size());
         QPainter painter(&image);
         painter.setPen(pen);
-        painter.drawPolyline(points);
+        painter.drawPolyline(points.data(), int(points.size()));
     }
 }
 

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -12,7 +14,6 @@ namespace {
 // curves a second, and copying the whole picture to the screen after each
 // would cost more than drawing them.
 constexpr int RepaintInterval = 15; // milliseconds
-std::vector<SurfaceOp> *surfaceLog = nullptr;
 
 QPen pen(Color color)
 {
@@ -30,13 +31,13 @@ Surface::Surface(QWidget &owner)
 
 void Surface::setLog(std::vector<SurfaceOp> *log)
 {
-    surfaceLog = log;
+    s_log = log;
 }
 
 void Surface::record(SurfaceOp::Kind kind, float x1, float y1, float x2, float y2, Color color)
 {
-    if (surfaceLog)
-        surfaceLog->push_back({m_owner.objectName(), kind, x1, y1, x2, y2, color});
+    if (s_log)
+        s_log->push_back({m_owner.objectName(), kind, x1, y1, x2, y2, color});
 }
 
 void Surface::setBackColor(Color color)
@@ -66,13 +67,6 @@ void Surface::updateMapping()
     const QSizeF pixels = m_image.deviceIndependentSize();
     m_xScale = pixels.width() / m_width;
     m_yScale = pixels.height() / m_height;
-}
-
-QPointF Surface::userToPixel(float x, float y) const
-{
-    if (!m_userScale)
-        return QPointF(x, y);
-    return QPointF((x - m_left) * m_xScale, (y - m_top) * m_yScale);
 }
 
 void Surface::fitToOwner()
@@ -125,29 +119,28 @@ void Surface::line(float x1, float y1, float x2, float y2, Color color)
     changed();
 }
 
-void Surface::lineTo(float x, float y, Color color)
+void Surface::startLineTo(float x, float y, Color color)
 {
     record(SurfaceOp::LineTo, m_currentX, m_currentY, x, y, color);
-    if (!m_run.isEmpty() && color != m_runColor)
+    if (!m_run.empty() && color != m_runColor)
         flush();
-    if (m_run.isEmpty()) {
+    if (m_run.empty()) {
         fitToOwner();
-        m_run.append(userToPixel(m_currentX, m_currentY));
+        m_run.push_back(userToPixel(m_currentX, m_currentY));
         m_runColor = color;
         changed();
     }
-    m_run.append(userToPixel(x, y));
-    m_currentX = x;
-    m_currentY = y;
 }
 
 void Surface::flush()
 {
-    if (m_run.isEmpty())
+    if (m_run.empty())
         return;
     QPainter painter(&m_image);
     preparePainter(painter, pen(m_runColor));
-    painter.drawPolyline(m_run);
+    // A run holds one curve at most, which the tracer ends after 2^20
+    // segments.
+    painter.drawPolyline(m_run.data(), int(std::min<std::size_t>(m_run.size(), INT_MAX)));
     m_run.clear();
 }
 
@@ -185,8 +178,8 @@ void Surface::preparePainter(QPainter &painter, const QPen &pen) const
 
 void Surface::polyline(const QPoint *points, int count)
 {
-    if (surfaceLog)
-        surfaceLog->push_back({m_owner.objectName(), SurfaceOp::Polyline, float(m_pen.width), 0, 0, 0, m_pen.color,
+    if (s_log)
+        s_log->push_back({m_owner.objectName(), SurfaceOp::Polyline, float(m_pen.width), 0, 0, 0, m_pen.color,
                                std::vector<QPoint>(points, points + count)});
     begin();
     PaintPolyline(m_image, m_pen, m_smooth, points, count);

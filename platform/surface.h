@@ -18,7 +18,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPoint>
-#include <QPolygonF>
+#include <QPointF>
 #include <QString>
 #include <vector>
 
@@ -60,7 +60,12 @@ public:
     // The user coordinate system: (left, top) at the upper-left corner of
     // the client area and (right, bottom) at its lower-right corner.
     void setScale(float left, float top, float right, float bottom);
-    QPointF userToPixel(float x, float y) const;
+    QPointF userToPixel(float x, float y) const
+    {
+        if (!m_userScale)
+            return QPointF(x, y);
+        return QPointF((x - m_left) * m_xScale, (y - m_top) * m_yScale);
+    }
     bool hasUserScale() const { return m_userScale; }
 
     // Clears to the background colour; the current point returns to (0, 0).
@@ -70,8 +75,17 @@ public:
     // A line in the given colour; afterwards the current point is the
     // second point.
     void line(float x1, float y1, float x2, float y2, Color color);
-    // A line from the current point, which then moves to (x, y).
-    void lineTo(float x, float y, Color color);
+    // A line from the current point, which then moves to (x, y). The tracer
+    // calls it for every segment, so a line that goes on with the gathered
+    // run in its colour is appended here, inline.
+    void lineTo(float x, float y, Color color)
+    {
+        if (s_log || m_run.empty() || color != m_runColor)
+            startLineTo(x, y, color);
+        m_run.push_back(userToPixel(x, y));
+        m_currentX = x;
+        m_currentY = y;
+    }
     // A circle outline; the radius is measured along the x axis.
     void circle(float x, float y, float radius, Color color);
     void fillBox(float x1, float y1, float x2, float y2, Color color);
@@ -114,12 +128,17 @@ public:
 
 private:
     void record(SurfaceOp::Kind kind, float x1, float y1, float x2, float y2, Color color);
+    // Records the line, and ends the gathered run if it has another colour;
+    // a new run starts at the current point.
+    void startLineTo(float x, float y, Color color);
     void flush();
     void updateMapping();
     void preparePainter(QPainter &painter, const QPen &pen) const;
     void begin();
     // Asks the owner to repaint, at most once per repaint interval.
     void changed();
+
+    static inline std::vector<SurfaceOp> *s_log = nullptr;
 
     QWidget &m_owner;
     QImage m_image;
@@ -129,7 +148,7 @@ private:
     float m_left = 0, m_top = 0, m_width = 1, m_height = 1;
     double m_xScale = 1, m_yScale = 1; // pixels per user unit
     float m_currentX = 0, m_currentY = 0;
-    QPolygonF m_run; // the gathered polyline, in pixels
+    std::vector<QPointF> m_run; // the gathered polyline, in pixels
     Color m_runColor = 0;
     QElapsedTimer m_lastRepaint;
     bool m_repaintPending = false;
