@@ -16,7 +16,10 @@ void PictureBox::setBackColor(Color color)
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, m_surface.image());
+    if (m_surface.isBlank())
+        painter.fillRect(rect(), toQColor(m_surface.backColor()));
+    else
+        painter.drawImage(0, 0, m_surface.image());
     m_surface.paintOverlay(painter);
 }
 

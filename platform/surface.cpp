@@ -49,7 +49,9 @@ void Surface::setBackColor(Color color)
 void Surface::setScale(float left, float top, float right, float bottom)
 {
     record(SurfaceOp::Scale, left, top, right, bottom, 0);
-    begin();
+    // Lines gathered so far are drawn in the old coordinates.
+    flush();
+    fitToOwner();
     m_userScale = true;
     m_left = left;
     m_top = top;
@@ -79,8 +81,8 @@ void Surface::fitToOwner()
     flush();
     QImage resized((pixels * devicePixelRatio).expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     resized.setDevicePixelRatio(devicePixelRatio);
-    resized.fill(toQColor(m_backColor));
-    if (!m_image.isNull()) {
+    if (!m_blank) {
+        resized.fill(toQColor(m_backColor));
         QPainter painter(&resized);
         painter.drawImage(0, 0, m_image);
     }
@@ -88,12 +90,20 @@ void Surface::fitToOwner()
     updateMapping();
 }
 
+void Surface::fillIfBlank()
+{
+    if (!m_blank)
+        return;
+    m_image.fill(toQColor(m_backColor));
+    m_blank = false;
+}
+
 void Surface::clear()
 {
     record(SurfaceOp::Clear, 0, 0, 0, 0, m_backColor);
     m_run.clear();
     fitToOwner();
-    m_image.fill(toQColor(m_backColor));
+    m_blank = true;
     m_currentX = m_currentY = 0;
     changed();
 }
@@ -136,6 +146,7 @@ void Surface::flush()
 {
     if (m_run.empty())
         return;
+    fillIfBlank();
     QPainter painter(&m_image);
     preparePainter(painter, pen(m_runColor));
     // A run holds one curve at most, which the tracer ends after 2^20
@@ -245,6 +256,7 @@ void Surface::begin()
 {
     flush();
     fitToOwner();
+    fillIfBlank();
 }
 
 const QImage &Surface::image()

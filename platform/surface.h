@@ -115,6 +115,9 @@ public:
 
     // The picture as it stands, with every gathered line drawn.
     const QImage &image();
+    // Whether the picture is the background colour alone, as it is from a
+    // clear until anything is drawn.
+    bool isBlank() const { return m_blank && m_run.empty(); }
     // Puts the picture on the system's clipboard.
     void copyToClipboard();
     // Follows a change of the owner's size, keeping the picture at the
@@ -133,6 +136,10 @@ private:
     void startLineTo(float x, float y, Color color);
     void flush();
     void updateMapping();
+    // A blank picture's pixels are set only when something is drawn on it
+    // or it is read: windows that show nothing else, and a canvas cleared
+    // several times before its first curve, never pay for filling them.
+    void fillIfBlank();
     void preparePainter(QPainter &painter, const QPen &pen) const;
     void begin();
     // Asks the owner to repaint, at most once per repaint interval.
@@ -142,6 +149,7 @@ private:
 
     QWidget &m_owner;
     QImage m_image;
+    bool m_blank = true;
     Color m_backColor;
 
     bool m_userScale = false; // pixels until a scale is set

@@ -39,6 +39,8 @@ TEST(Platform, NumbersFromText)
     QLocale::setDefault(QLocale::c());
 }
 
+// The window shows what its surface holds: the lines gathered before
+// anything has read the picture, and the background alone after a clear.
 TEST(Platform, SurfaceDrawsInUserCoordinates)
 {
     Form window("probe", "probe", 1500, 1500, BorderStyle::Sizable);
@@ -49,13 +51,22 @@ TEST(Platform, SurfaceDrawsInUserCoordinates)
     surface.moveTo(-10, 0);
     surface.lineTo(10, 0, RGB(255, 0, 0));
     surface.lineTo(10, 10, RGB(0, 0, 255));
-    const QImage &image = surface.image();
-    EXPECT_EQ((std::vector{fromQColor(image.pixelColor(45, 50)), fromQColor(image.pixelColor(60, 55)),
-                           fromQColor(image.pixelColor(45, 40))}),
-              (std::vector{RGB(255, 0, 0), RGB(0, 0, 255), RGB(255, 255, 255)}));
-    surface.clear();
+    const auto pixels = [](const QImage &image) {
+        return std::vector{fromQColor(image.pixelColor(45, 50)), fromQColor(image.pixelColor(60, 55)),
+                           fromQColor(image.pixelColor(45, 40))};
+    };
+    const std::vector lines{RGB(255, 0, 0), RGB(0, 0, 255), RGB(255, 255, 255)};
+    EXPECT_EQ(pixels(window.client().grab().toImage()), lines);
+    EXPECT_EQ(pixels(surface.image()), lines);
+    const Color green = RGB(0, 128, 0);
+    surface.setBackColor(green);
     EXPECT_EQ((std::vector{surface.currentX(), surface.currentY()}), (std::vector{0.0f, 0.0f}));
-    EXPECT_EQ(fromQColor(surface.image().pixelColor(45, 50)), RGB(255, 255, 255));
+    EXPECT_EQ(pixels(window.client().grab().toImage()), std::vector(3, green));
+    surface.moveTo(-10, 0);
+    surface.lineTo(10, 0, RGB(255, 0, 0));
+    const std::vector line{RGB(255, 0, 0), green, green};
+    EXPECT_EQ(pixels(window.client().grab().toImage()), line);
+    EXPECT_EQ(pixels(surface.image()), line);
 }
 
 } // namespace
