@@ -191,7 +191,7 @@ void Surface::polyline(const QPoint *points, int count)
 {
     if (s_log)
         s_log->push_back({m_owner.objectName(), SurfaceOp::Polyline, float(m_pen.width), 0, 0, 0, m_pen.color,
-                               std::vector<QPoint>(points, points + count)});
+                          std::vector<QPoint>(points, points + count)});
     begin();
     PaintPolyline(m_image, m_pen, m_smooth, points, count);
     changed();
