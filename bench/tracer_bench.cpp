@@ -8,7 +8,9 @@
 #include "mainwindow/canvaswindow.h"
 #include "mainwindow/mainpanel.h"
 
+#include <QElapsedTimer>
 #include <QPainter>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <vector>
 
@@ -17,15 +19,19 @@ namespace {
 const DrawingRecord startUpCurve = panelRecord(100, 40, 100, 0, -100); // 400 segments
 const DrawingRecord longestCurve = panelRecord(119, 120, 50, 0, -100); // 24000 segments
 
+void drawCurve(Surface &surface)
+{
+    DrawCurve(0);
+    benchmark::DoNotOptimize(surface.image()); // every segment on the picture
+}
+
 void BM_DrawCurve(benchmark::State &state, const DrawingRecord &record)
 {
     startProgram();
     drawings[0] = record;
     Surface &surface = canvas->surface();
-    for (auto _ : state) {
-        DrawCurve(0);
-        benchmark::DoNotOptimize(surface.image()); // every segment on the picture
-    }
+    for (auto _ : state)
+        drawCurve(surface);
 }
 
 // The tracer's samples, as pixel positions of the canvas's 1000-unit square,
@@ -39,19 +45,77 @@ std::vector<QPointF> samples(const DrawingRecord &record, QSizeF pixels)
     return points;
 }
 
+// The bound's picture: an image of the canvas's size and a one-pixel pen.
+struct BoundPicture {
+    QImage image;
+    QPen pen;
+};
+
+BoundPicture boundPicture()
+{
+    BoundPicture picture{QImage(canvas->clientPixelWidth(), canvas->clientPixelHeight(), QImage::Format_RGB32),
+                         QPen(QColor(192, 0, 0))};
+    picture.image.fill(Qt::white);
+    picture.pen.setCosmetic(true);
+    return picture;
+}
+
+void drawBound(const DrawingRecord &record, BoundPicture &picture)
+{
+    const std::vector<QPointF> points = samples(record, picture.image.size());
+    QPainter painter(&picture.image);
+    painter.setPen(picture.pen);
+    painter.drawPolyline(points.data(), int(points.size()));
+}
+
 void BM_LowerBound(benchmark::State &state, const DrawingRecord &record)
 {
     startProgram();
-    QImage image(canvas->clientPixelWidth(), canvas->clientPixelHeight(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPen pen(QColor(192, 0, 0));
-    pen.setCosmetic(true);
+    BoundPicture picture = boundPicture();
+    for (auto _ : state)
+        drawBound(record, picture);
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// DrawCurve and its bound timed call by call in turn, each first every
+// other time, with the medians per call as counters: a load on a shared
+// machine that comes and goes then weighs on both alike, which timing one
+// for half a second after the other cannot promise.
+void BM_DrawCurveBesideBound(benchmark::State &state, const DrawingRecord &record)
+{
+    startProgram();
+    drawings[0] = record;
+    Surface &surface = canvas->surface();
+    BoundPicture picture = boundPicture();
+    std::vector<double> curve, bound;
+    QElapsedTimer timer;
+    const auto timeCurve = [&] {
+        timer.start();
+        drawCurve(surface);
+        curve.push_back(double(timer.nsecsElapsed()) / 1e3);
+    };
+    const auto timeBound = [&] {
+        timer.start();
+        drawBound(record, picture);
+        bound.push_back(double(timer.nsecsElapsed()) / 1e3);
+    };
     for (auto _ : state) {
-        const std::vector<QPointF> points = samples(record, image.size());
-        QPainter painter(&image);
-        painter.setPen(pen);
-        painter.drawPolyline(points.data(), int(points.size()));
+        if (curve.size() % 2 == 0) {
+            timeCurve();
+            timeBound();
+        } else {
+            timeBound();
+            timeCurve();
+        }
     }
+    state.counters["DrawCurve_us"] = median(curve);
+    state.counters["bound_us"] = median(bound);
+    state.counters["ratio"] = median(curve) / median(bound);
 }
 
 void BM_DrawCurveShown(benchmark::State &state, const DrawingRecord &record)
@@ -89,5 +153,7 @@ BENCHMARK_CAPTURE(BM_DrawCurve, longest24000, longestCurve)->Unit(benchmark::kMi
 BENCHMARK_CAPTURE(BM_LowerBound, longest24000, longestCurve)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_DrawCurveShown, longest24000, longestCurve)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PreviewUpdate)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_DrawCurveBesideBound, startUp400, startUpCurve)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_DrawCurveBesideBound, longest24000, longestCurve)->Unit(benchmark::kMicrosecond);
 
 } // namespace
