@@ -119,19 +119,20 @@ public:
     {
     }
 
-    void undo() override { swap(); }
+    // Undone, a clear keeps an empty list to give back, whatever a film
+    // drew after it.
+    void undo() override { swap(m_kind == Replacement::Clear ? std::vector<DrawingRecord>() : currentList()); }
     int id() const override { return m_kind == Replacement::Film ? FilmStepId : -1; }
     // The film after this one continues it: the list before both is kept.
     bool mergeWith(const QUndoCommand *) override { return true; }
 
 protected:
-    void redoChange() override { swap(); }
+    void redoChange() override { swap(currentList()); }
 
 private:
-    void swap()
+    // Puts the other list in place and keeps the live one as the other.
+    void swap(std::vector<DrawingRecord> live)
     {
-        // A clear leaves an empty list, whatever came after it.
-        std::vector<DrawingRecord> live = m_kind == Replacement::Clear ? std::vector<DrawingRecord>() : currentList();
         const NextDrawingColor liveColor = CurrentNextDrawingColor();
         std::copy(m_other.begin(), m_other.end(), drawings.begin());
         drawCount = std::int16_t(m_other.size());
