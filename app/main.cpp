@@ -4,6 +4,7 @@
 #include "mainwindow/mainpanel.h"
 
 #include <QApplication>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -37,6 +38,9 @@ void reachDisplayOrEnd(QtMsgType type, const QMessageLogContext &, const QString
 
 int main(int argc, char *argv[])
 {
+    // A save that outgrows the file-size limit fails with a reason, as on a
+    // full disk, instead of ending the program and losing the drawings.
+    std::signal(SIGXFSZ, SIG_IGN);
     const bool windows = NeedsDisplay(argc, argv);
     if (!windows) {
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -294,6 +294,10 @@ TEST_F(Files, TheCommandLineExportsWhatTheMenuExports)
                   std::pair(1, ("rondel: could not save \"" + out + "\": it is the drawing being exported\n").toUtf8()));
         EXPECT_EQ(contents(path("same.svg")), contents(path("list.rondel")));
     }
+    EXPECT_EQ(run({"-c", "ulimit -f 1; exec \"$0\" --export \"$1\" \"$2\"", RONDEL_PROGRAM, path("big.svg"),
+                   path("list.rondel")},
+                  {}, "/bin/sh"),
+              std::pair(1, ("rondel: could not save \"" + path("big.svg") + "\": File too large\n").toUtf8()));
     EXPECT_EQ(run({"--export", path("x.svg"), path("missing.rondel")}),
               std::pair(1, ("rondel: could not open \"" + path("missing.rondel") + "\": No such file or directory\n").toUtf8()));
     for (const QStringList &usage : {QStringList{"--bogus"}, {"--help-all"}, {"--export", path("x.txt"), path("list.rondel")},
