@@ -2,6 +2,7 @@
 
 #include "system.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QProgressDialog>
 #include <QThread>
@@ -11,6 +12,30 @@ constexpr int ShowAfter = 500;     // milliseconds
 constexpr int UpdateInterval = 50; // milliseconds
 ProgressDialog::CancelAnswer cancelAnswer;
 } // namespace
+
+// While the work cannot be stopped, Esc and the close box, which would only
+// hide the dialog and let the other windows' input through, do nothing.
+class ProgressWindow : public QProgressDialog
+{
+public:
+    using QProgressDialog::QProgressDialog;
+    bool stoppable = true;
+
+    void reject() override
+    {
+        if (stoppable)
+            QProgressDialog::reject();
+    }
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        if (stoppable)
+            QProgressDialog::closeEvent(event);
+        else
+            event->ignore();
+    }
+};
 
 ProgressDialog::ProgressDialog(QWidget &owner, const QString &title, int steps)
     : m_owner(owner), m_title(title), m_steps(steps)
@@ -31,7 +56,7 @@ void ProgressDialog::setCancelAnswer(CancelAnswer answer)
 
 void ProgressDialog::show(int steps)
 {
-    m_dialog = std::make_unique<QProgressDialog>(m_title, "Cancel", 0, steps, &m_owner);
+    m_dialog = std::make_unique<ProgressWindow>(m_title, "Cancel", 0, steps, &m_owner);
     m_dialog->setWindowTitle(m_title);
     m_dialog->setWindowModality(Qt::ApplicationModal);
     m_dialog->setAutoClose(false);
@@ -54,6 +79,7 @@ void ProgressDialog::waitFor(const QString &doing, const std::function<bool()> &
         if (m_dialog->labelText() != doing) {
             m_dialog->setLabelText(doing);
             m_dialog->setCancelButton(nullptr);
+            m_dialog->stoppable = false;
             m_dialog->setRange(0, 0);
         }
         WaitForEvents(20);

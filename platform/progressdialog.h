@@ -11,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-class QProgressDialog;
+class ProgressWindow;
 class QWidget;
 
 class ProgressDialog
@@ -26,7 +26,7 @@ public:
 
     // Handles events until finished() is true, while work that cannot be
     // cancelled runs beside the event loop; the dialog, once shown, says
-    // what is being done, without Cancel.
+    // what is being done, without Cancel, and stays until the work ends.
     void waitFor(const QString &doing, const std::function<bool()> &finished);
 
     // A test seam: while set, the answer stands in for the user at every
@@ -40,7 +40,7 @@ private:
     QWidget &m_owner;
     QString m_title;
     int m_steps;
-    std::unique_ptr<QProgressDialog> m_dialog;
+    std::unique_ptr<ProgressWindow> m_dialog;
     QElapsedTimer m_started;
     QElapsedTimer m_lastUpdate;
 };

@@ -1,9 +1,13 @@
 #include "platform/color.h"
 #include "platform/form.h"
 #include "platform/numbers.h"
+#include "platform/progressdialog.h"
 #include "platform/scrollbar.h"
 
+#include <QElapsedTimer>
 #include <QLocale>
+#include <QProgressDialog>
+#include <QTest>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -24,6 +28,30 @@ TEST(Platform, ScrollBarWithMinAtTheTop)
     bar.setSliderDown(false);
     EXPECT_EQ(changes.count(), 2);
     EXPECT_TRUE(bar.value() == 230 && !bar.draggedValue());
+}
+
+// Work that cannot be stopped keeps its dialog, holding off the other
+// windows, through Esc and the close box.
+TEST(Platform, ProgressOfWorkThatCannotStopStaysShown)
+{
+    QWidget owner;
+    ProgressDialog progress(owner, "Printing", 1);
+    QElapsedTimer time;
+    time.start();
+    bool tried = false, shownAfter = false;
+    progress.waitFor("Sending", [&] {
+        auto *dialog = owner.findChild<QProgressDialog *>();
+        if (!dialog || !dialog->isVisible())
+            return time.elapsed() > 3000;
+        if (!std::exchange(tried, true)) {
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            dialog->close();
+            return false;
+        }
+        shownAfter = true;
+        return true;
+    });
+    EXPECT_TRUE(shownAfter);
 }
 
 // Texts that are no numbers, infinities and "not a number" give nothing;
