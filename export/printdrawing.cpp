@@ -7,10 +7,13 @@
 #include "picturefile.h"
 #include "platform/printdialog.h"
 #include "platform/progressdialog.h"
+#include "platform/savefile.h"
 #include "printpage.h"
 
+#include <QBuffer>
 #include <QLocale>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPicture>
 #include <QPrinter>
 #include <QThread>
@@ -38,19 +41,19 @@ void withPrinter(const std::function<void(QPrinter &printer)> &show)
 
 // Qt's print engine formats and compresses the page in calls that take
 // seconds for a long list: they run beside the event loop, so that the
-// windows stay drawn meanwhile. False when the printer could not begin.
-bool sendToPrinter(QPrinter &printer, const QPicture &page, ProgressDialog &progress)
+// windows stay drawn meanwhile. False when the device could not begin.
+bool sendToPrinter(QPagedPaintDevice &device, const QPicture &page, ProgressDialog &progress)
 {
     std::atomic<bool> done = false;
     bool begun = false;
     const std::unique_ptr<QThread> sender(QThread::create([&] {
         QPainter painter;
-        begun = painter.begin(&printer);
+        begun = painter.begin(&device);
         if (begun) {
             // A picture plays back scaled from the screen's resolution to
             // the device's; its points are the device's already.
-            painter.scale(double(page.logicalDpiX()) / printer.logicalDpiX(),
-                          double(page.logicalDpiY()) / printer.logicalDpiY());
+            painter.scale(double(page.logicalDpiX()) / device.logicalDpiX(),
+                          double(page.logicalDpiY()) / device.logicalDpiY());
             painter.drawPicture(0, 0, page);
             painter.end();
         }
@@ -60,6 +63,32 @@ bool sendToPrinter(QPrinter &printer, const QPicture &page, ProgressDialog &prog
     progress.waitFor("Sending the page to the printer…", [&] { return done.load(); });
     sender->wait();
     return begun;
+}
+
+// A print into a PDF file is saved as every file the program writes: whole
+// or not at all, a failure named with its reason, a name the system cannot
+// encode refused. Qt's printer would write the file itself and say nothing
+// when the disk is full.
+void printIntoFile(const QPrinter &printer, const QPicture &page, ProgressDialog &progress)
+{
+    SaveFile file(printer.outputFileName());
+    bool written = file.open();
+    if (written) {
+        // Qt's writer does not look at what its device's writes return:
+        // the page is made in memory and then saved.
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&pdf);
+        writer.setResolution(printer.resolution());
+        writer.setPageLayout(printer.pageLayout());
+        writer.setTitle(printer.docName());
+        writer.setCreator(printer.creator());
+        written = sendToPrinter(writer, page, progress) && file.write(pdf.data().constData(), pdf.data().size());
+    }
+    if (written && file.commit())
+        return;
+    file.cancel();
+    ShowSaveFailure(printer.outputFileName(), file.errorString());
 }
 
 // The page is drawn into a picture first, which the user can stop: once
@@ -79,7 +108,10 @@ void printPage(QPrinter &printer, const QString &title)
     QPainter painter(&page);
     const bool drawn = PaintDrawingPage(painter, records, *placement, [&](int done) { return progress.advance(done); });
     painter.end();
-    if (drawn && !sendToPrinter(printer, page, progress)) {
+    if (drawn && printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        if (SaveCanStart())
+            printIntoFile(printer, page, progress);
+    } else if (drawn && !sendToPrinter(printer, page, progress)) {
         const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
         ShowError(QString("could not print on \"%1\"").arg(where));
     }

@@ -71,6 +71,10 @@ std::optional<PagePlacement> PagePlacement::of(std::span<const DrawingRecord> re
         reach = 500;
     // The line's edge stays inside the margins too.
     const double side = std::min(area.width(), area.height()) - lineWidth();
+    if (side <= 0) {
+        reason = "the paper has no room inside its margins";
+        return std::nullopt;
+    }
     PagePlacement placement;
     placement.m_centre = area.center();
     placement.m_scale = side / (2 * reach);

@@ -2,6 +2,7 @@
 #include "infowindows/errorwindow.h"
 #include "platform/printdialog.h"
 #include "platform/progressdialog.h"
+#include "platform/savefile.h"
 #include "support/fixtures.h"
 
 #include <QApplication>
@@ -171,6 +172,36 @@ TEST_F(Pages, PrintAndPreviewShowTheExportedPage)
     Form1->print.trigger();
     exportAs(Form1->exportpdf, path("cancelled.pdf"));
     EXPECT_FALSE(QFileInfo::exists(path("cancelled.pdf")));
+
+    // A print into a file fails as a save does; paper with no room inside
+    // its margins is refused.
+    ProgressDialog::setCancelAnswer({});
+    for (const auto &[file, reason] : {std::pair(path("missing/printed.pdf"), QString("No such file or directory")),
+                                       std::pair(path("caf\uFFFD.pdf"), UnencodableName)}) {
+        setPrintAnswer([&](QPrinter &printer) {
+            printInto(printer, file);
+            return true;
+        });
+        Form1->print.trigger();
+        EXPECT_EQ(errbox->Label1.caption(), "could not save \"" + file + "\": " + reason);
+    }
+    {
+        const FileSizeLimit limit(1000);
+        setPrintAnswer([&](QPrinter &printer) {
+            printInto(printer, path("big.pdf"));
+            return true;
+        });
+        Form1->print.trigger();
+    }
+    EXPECT_EQ(errbox->Label1.caption(), "could not save \"" + path("big.pdf") + "\": File too large");
+    setPrintAnswer([&](QPrinter &printer) {
+        printer.setPageSize(QPageSize(QSizeF(15, 15), QPageSize::Millimeter));
+        printInto(printer, path("tiny.pdf"));
+        return true;
+    });
+    Form1->print.trigger();
+    EXPECT_EQ(errbox->Label1.caption(), "could not print: the paper has no room inside its margins");
+    EXPECT_EQ(QDir(dir.path()).entryList({"*.pdf"}, QDir::Files), (QStringList{"exported.pdf", "previewed.pdf", "printed.pdf"}));
 
     // Values that only absurd typed input makes are refused.
     DrawingRecord absurd = panelRecord(100, 40, 100, 0, -100);
