@@ -5,6 +5,7 @@
 #include "filedialogs.h"
 #include "infowindows/errorwindow.h"
 #include "mainpanel.h"
+#include "platform/savefile.h"
 #include "setuppreview.h"
 #include "undo/drawinghistory.h"
 
@@ -106,7 +107,8 @@ void KeepLastSession()
     // An empty list keeps nothing worth more than the session before it:
     // a run started and ended at once, or ended after a clear, leaves the
     // last session as it was.
-    if (drawCount == 0)
+    // Nor is a folder made under a name the system cannot encode.
+    if (drawCount == 0 || !SaveFile::nameIsEncodable(LastSessionFile()))
         return;
     QDir().mkpath(QFileInfo(LastSessionFile()).path());
     QString reason;

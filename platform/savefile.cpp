@@ -31,7 +31,9 @@ bool SaveFile::holdsNoRegularFile(const QString &name)
 
 bool SaveFile::nameIsEncodable(const QString &name)
 {
-    return !name.contains(QChar::ReplacementCharacter);
+    // A relative name is written in the working folder, whose own name
+    // counts too.
+    return !QFileInfo(name).absoluteFilePath().contains(QChar::ReplacementCharacter);
 }
 
 bool SaveFile::open()

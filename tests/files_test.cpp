@@ -310,14 +310,15 @@ TEST_F(Files, TheCommandLineExportsWhatTheMenuExports)
         EXPECT_EQ(run(usage).first, 2) << usage.join(' ').toStdString();
     EXPECT_EQ(run({"--export", path("x.svg"), "--export", path("y.png"), path("list.rondel")}),
               std::pair(2, QByteArray("rondel: --export is given more than once\nTry 'rondel --help' for more.\n")));
-    // A name in Latin-1 is refused, and nothing is read or written under the
-    // name it decodes to.
+    // A name in Latin-1, or a relative one in a folder so named, is refused,
+    // and nothing is read or written under the name it decodes to.
     QFile::copy(path("list.rondel"), path("caf\uFFFD.rondel"));
     QFile::copy(path("list.rondel"), path("caf.rondel"));
-    for (const char *arguments : {R"(--export "$1$(printf '\351').svg" "$1.rondel")",
-                                     R"(--export "$1.svg" "$1$(printf '\351').rondel")", R"("$1$(printf '\351').rondel")"})
-        EXPECT_EQ(run({"-c", QString("exec \"$0\" ") + arguments, RONDEL_PROGRAM, path("caf")}, {}, "/bin/sh").first, 2)
-            << arguments;
+    for (const char *line : {R"(exec "$0" --export "$1$(printf '\351').svg" "$1.rondel")",
+                             R"(exec "$0" --export "$1.svg" "$1$(printf '\351').rondel")",
+                             R"(exec "$0" "$1$(printf '\351').rondel")",
+                             R"x(mkdir "$1$(printf '\351')" && cd "$1$(printf '\351')" && exec "$0" --export x.svg "$1.rondel")x"})
+        EXPECT_EQ(run({"-c", line, RONDEL_PROGRAM, path("caf")}, {}, "/bin/sh").first, 2) << line;
     EXPECT_EQ(QDir(dir.path()).entryList({"*.svg"}), (QStringList{"line.svg", "menu.svg", "piped.svg", "same.svg"}));
     // A window start with no display, or one that cannot be reached, says so.
     for (const QStringList &start : {QStringList{}, {path("list.rondel")},
