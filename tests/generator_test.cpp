@@ -9,8 +9,7 @@ using Generator = GeneratorTest;
 
 TEST_F(Generator, DesignedRowsAppendFiftyOneCurvesAndReplayTheWholeList)
 {
-    clickDraw();
-    clickDraw();
+    clickDrawTimes(2);
     SurfaceRecorder recorder;
     clickGeneratorDraw();
     ASSERT_EQ(drawCount, 53);
@@ -182,22 +181,15 @@ TEST_F(Generator, GradientColoursAFamilyFromTheFiveBoxes)
     // chosen in it: black before any, which a Cancel then gives the box;
     // every click ticks "gradient".
     const Color K = RGB(10, 20, 30);
-    std::vector<Color> opened;
-    const auto answer = [&](std::optional<Color> given) {
-        CommonDialog::setColorAnswer([&, given](Color shown) {
-            opened.push_back(shown);
-            return given;
-        });
-    };
-    answer(std::nullopt);
+    answerColour(std::nullopt);
     QTest::mouseClick(&panel().Picture1, Qt::LeftButton);
     EXPECT_EQ(panel().Check2.value(), 1);
     panel().Check2.setValue(0);
-    answer(K);
+    answerColour(K);
     QTest::mouseClick(&panel().Picture3, Qt::LeftButton);
-    answer(std::nullopt);
+    answerColour(std::nullopt);
     QTest::mouseClick(&panel().Picture5, Qt::LeftButton);
-    EXPECT_EQ(opened, (std::vector<Color>{0, 0, K}));
+    EXPECT_EQ(coloursShown, (std::vector<Color>{0, 0, K}));
     EXPECT_EQ(panel().Check2.value(), 1);
     select(panel().Option3);
     typeRow(panel().rows()[2], "-100", "100", "50");
@@ -237,6 +229,5 @@ TEST_F(Generator, CancelKeepsTheValuesAndClosingBringsBackTheDesign)
     EXPECT_EQ(recorder.on("canvas"), (std::vector<SurfaceOp>{{"canvas", SurfaceOp::Clear, 0, 0, 0, 0,
                                                                canvas->surface().backColor()}}));
 }
-
 
 } // namespace

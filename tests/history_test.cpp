@@ -118,8 +118,7 @@ TEST_F(History, UndoAndRedoWalkTheStepsBackAndForth)
 // dropped.
 TEST_F(History, KeepsTheLastHundredSteps)
 {
-    for (int i = 0; i < 101; ++i)
-        clickDraw();
+    clickDrawTimes(101);
     for (int i = 0; i < 100; ++i)
         Form1->undo.trigger();
     EXPECT_TRUE(drawCount == 1 && !Form1->undo.isEnabled());

@@ -56,14 +56,13 @@ struct Metafile {
     }
 };
 
-using Export = ExportTest;
+using Export = ProgramTest;
 
 TEST_F(Export, SavesTheDrawingsSinceTheClearAsTheCanvasTracesThem)
 {
     clickDraw();
     clickClear();
-    clickDraw();
-    clickDraw();
+    clickDrawTimes(2);
     exportAs(Form1->saveas, path("start")); // no extension is added
     EXPECT_FALSE(Form1->saveas.isEnabled());
 
@@ -104,7 +103,7 @@ TEST_F(Export, SavesTheDrawingsSinceTheClearAsTheCanvasTracesThem)
     EXPECT_EQ(contents(path("check.svg")).count("<line "), 800);
 }
 
-using MetafileRecorderTest = ExportTest;
+using MetafileRecorderTest = ProgramTest;
 
 TEST_F(MetafileRecorderTest, RoundsHalvesToEvenWithinSixteenBits)
 {

@@ -19,7 +19,7 @@ namespace {
 constexpr int Dpi = 150;
 constexpr double PixelsPerMm = Dpi / 25.4;
 
-class Pages : public ExportTest
+class Pages : public ProgramTest
 {
 protected:
     void TearDown() override
@@ -27,8 +27,7 @@ protected:
         QLocale::setDefault(QLocale::system());
         setPrintAnswer({});
         setPreviewAnswer({});
-        ProgressDialog::setCancelAnswer({});
-        ExportTest::TearDown();
+        ProgramTest::TearDown();
     }
     static void setList(const std::vector<DrawingRecord> &records)
     {

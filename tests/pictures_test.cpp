@@ -53,7 +53,7 @@ struct SvgPicture {
     }
 };
 
-using Pictures = ExportTest;
+using Pictures = ProgramTest;
 
 TEST_F(Pictures, SvgHasALayerPerColourAndTheTracersPoints)
 {
@@ -161,8 +161,7 @@ TEST_F(Pictures, CopyPictureAndSmoothLines)
 // writes nothing either.
 TEST_F(Pictures, EveryFailingExportNamesItsReasonAndLosesNothing)
 {
-    for (int i = 0; i < 50; ++i)
-        clickDraw();
+    clickDrawTimes(50);
     CommonDialog::setChoiceAnswer([](const QStringList &) { return 0; });
     QFile kept(path("kept.out"));
     ASSERT_TRUE(kept.open(QIODevice::WriteOnly) && kept.write("kept") == 4);
@@ -241,8 +240,7 @@ QByteArray readSlowly(const QString &pipe, const std::function<void()> &exportIt
 // slow reader gets every export as a file holds it.
 TEST_F(Pictures, APipeIsWrittenInPlace)
 {
-    for (int i = 0; i < 40; ++i)
-        clickDraw(); // each file more than the pipe holds
+    clickDrawTimes(40); // each file more than the pipe holds
     CommonDialog::setChoiceAnswer([](const QStringList &) { return 0; });
     ASSERT_EQ(mkfifo(QFile::encodeName(path("plotter")).constData(), 0600), 0);
     for (const auto &[item, name] : {std::pair{&Form1->saveas, "file.wmf"}, {&Form1->exportsvg, "file.svg"},
@@ -275,8 +273,7 @@ TEST_F(Pictures, APipeIsWrittenInPlace)
 // has the whole file, not half of it.
 TEST_F(Pictures, ExitWaitsForTheCopyIntoAPipe)
 {
-    for (int i = 0; i < 10; ++i)
-        clickDraw();
+    clickDrawTimes(10);
     exportAs(Form1->exportsvg, path("whole.svg"));
     ASSERT_EQ(mkfifo(QFile::encodeName(path("plot.svg")).constData(), 0600), 0);
     int ends = 0, endsAtExit = -1;

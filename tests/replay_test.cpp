@@ -9,8 +9,7 @@ protected:
     void SetUp() override
     {
         ProgramTest::SetUp();
-        for (int i = 0; i < 4; ++i)
-            clickDraw();
+        clickDrawTimes(4);
     }
 
     // The colours of the given slots, to compare with the curves drawn.

@@ -103,6 +103,12 @@ void clickDraw()
     QTest::mouseClick(&Form1->start, Qt::LeftButton);
 }
 
+void clickDrawTimes(int times)
+{
+    for (int i = 0; i < times; ++i)
+        clickDraw();
+}
+
 void clickCanvas()
 {
     QTest::mouseClick(&canvas->client(), Qt::LeftButton);

@@ -61,8 +61,9 @@ std::map<QString, QString> pdfInfo(const QString &pdf);
 // smoothing, so that every pixel of a line has the line's colour.
 QImage renderedPdf(const QString &pdf, int dpi);
 
-// Presses "draw" or "clear" on the main panel.
+// Presses "draw" or "clear" on the main panel, "draw" once or many times.
 void clickDraw();
+void clickDrawTimes(int times);
 void clickClear();
 // A click of the left mouse button on the canvas.
 void clickCanvas();
