@@ -28,12 +28,6 @@ TEST_F(Animation, FramesSampleHalfAsFinelyAsTheCanvasAndEndOnTheClosingSample)
         EXPECT_EQ(lastFramePoint, lastPoint) << record.statRadius << "/" << record.rotRadius;
         EXPECT_EQ(framePoints[lastPoint], framePoints[0]) << record.statRadius << "/" << record.rotRadius;
     }
-    drawings[0] = panelRecord(100, 40, 100, 0, -100);
-    TraceDrawingFrame(0);
-    EXPECT_EQ(std::vector<QPoint>(framePoints.begin(), framePoints.begin() + 3),
-              (std::vector<QPoint>{{500, 0}, {497, -12}, {488, -24}}));
-    EXPECT_EQ(std::vector<QPoint>(framePoints.begin() + 199, framePoints.begin() + 201),
-              (std::vector<QPoint>{{497, 12}, {500, 0}}));
 }
 
 // Both axes take their scale from the window's width.
