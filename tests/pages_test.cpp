@@ -41,12 +41,6 @@ protected:
     }
 };
 
-DrawingRecord coloured(DrawingRecord record, Color color)
-{
-    record.color = color;
-    return record;
-}
-
 // The page as the user expects it: the paper less 10 mm margins, the
 // drawing centred there, and the farthest reach of its curves on the edge
 // of the shorter side, with half a 0.2 mm line beyond. Every rendered point
@@ -98,10 +92,10 @@ TEST_F(Pages, APdfHoldsEveryCurveOnItsPointsOnTheLocalesPaper)
 {
     const DrawingRecord round = panelRecord(100, 40, 100, 0, -100);
     // On the rim of an equal gear the pen draws an ellipse.
-    const DrawingRecord wide = coloured(panelRecord(100, 100, 50, 0, 0), RGB(255, 0, 0));
-    const DrawingRecord tall = coloured(panelRecord(100, 100, 50, 90, 0), RGB(0, 128, 0));
+    const DrawingRecord wide = panelRecord(100, 100, 50, 0, 0, RGB(255, 0, 0));
+    const DrawingRecord tall = panelRecord(100, 100, 50, 90, 0, RGB(0, 128, 0));
     const DrawingRecord zoomedOut = panelRecord(120, 120, 250, 30, 100);
-    const DrawingRecord largePen = coloured(panelRecord(100, 40, 2000, 0, -100), RGB(200, 0, 200));
+    const DrawingRecord largePen = panelRecord(100, 40, 2000, 0, -100, RGB(200, 0, 200));
     const QSizeF a4(210, 297), letter(215.9, 279.4);
     const struct {
         const char *locale;
@@ -134,8 +128,8 @@ TEST_F(Pages, APdfHoldsEveryCurveOnItsPointsOnTheLocalesPaper)
 // cancelled while it is drawn sends nothing, and an empty list says so.
 TEST_F(Pages, PrintAndPreviewShowTheExportedPage)
 {
-    setList({panelRecord(100, 40, 100, 0, -100), coloured(panelRecord(100, 100, 50, 0, 0), RGB(255, 0, 0)),
-             coloured(panelRecord(80, 30, 150, 20, 60), RGB(0, 128, 0))});
+    setList({panelRecord(100, 40, 100, 0, -100), panelRecord(100, 100, 50, 0, 0, RGB(255, 0, 0)),
+             panelRecord(80, 30, 150, 20, 60, RGB(0, 128, 0))});
     exportAs(Form1->exportpdf, path("exported.pdf"));
     const QImage exported = renderedPdf(path("exported.pdf"), Dpi);
 
