@@ -82,10 +82,12 @@ TEST_F(Files, DialogsProposeTheLastDrawingAndEachKindsFolder)
 {
     clickDraw();
     CommonDialog::setChoiceAnswer([](const QStringList &) { return 0; });
-    // The name the item's dialog proposes, the dialog cancelled.
     QString shown;
+    const auto cancel = [&](const QString &proposed) {
+        shown = proposed;
+        return std::optional<QString>();
+    };
     const auto proposal = [&](MenuItem MainPanel::*item) {
-        const auto cancel = [&](const QString &proposed) { shown = proposed; return std::optional<QString>(); };
         CommonDialog::setSaveAnswer(cancel);
         CommonDialog::setOpenAnswer(cancel);
         ((*Form1).*item).trigger();

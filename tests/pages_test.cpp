@@ -166,15 +166,11 @@ TEST_F(Pages, PrintAndPreviewShowTheExportedPage)
     EXPECT_FALSE(QFileInfo::exists(path("cancelled.pdf")));
 
     // Values that only absurd typed input makes are refused.
-    DrawingRecord absurd = panelRecord(100, 40, 100, 0, -100);
-    absurd.startAngle = std::numeric_limits<double>::quiet_NaN();
-    setList({panelRecord(100, 40, 100, 0, -100), absurd});
+    setList({panelRecord(100, 40, 100, 0, -100), panelRecord(100, 40, 100, std::nan(""), -100)});
     exportAs(Form1->exportpdf, path("absurd.pdf"));
     EXPECT_EQ(errbox->Label1.caption(),
               "could not save \"" + path("absurd.pdf") + "\": drawing 2 has a start angle that is not a finite number");
-    absurd.startAngle = 0;
-    absurd.penDistance = std::numeric_limits<double>::infinity();
-    setList({panelRecord(100, 40, 100, 0, -100), absurd});
+    setList({panelRecord(100, 40, 100, 0, -100), panelRecord(100, 40, std::numeric_limits<double>::infinity(), 0, -100)});
     Form1->print.trigger();
     EXPECT_EQ(errbox->Label1.caption(), "could not print: drawing 2 has a size that is not a finite number");
     EXPECT_FALSE(QFileInfo::exists(path("absurd.pdf")));
