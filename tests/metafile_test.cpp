@@ -98,7 +98,9 @@ TEST_F(Export, SavesTheDrawingsSinceTheClearAsTheCanvasTracesThem)
 
 using MetafileRecorderTest = ProgramTest;
 
-TEST_F(MetafileRecorderTest, RoundsHalvesToEvenWithinSixteenBits)
+// Points round halves to even within sixteen bits; a point beyond them, or
+// a file past the recorder's limit, fails and leaves no file.
+TEST_F(MetafileRecorderTest, RoundsWithinSixteenBitsAndFailsBeyondThemOrItsSizeLimit)
 {
     MetafileRecorder recorder(path("round.wmf"));
     EXPECT_EQ((std::vector{recorder.createPen(1, RGB(1, 2, 3)), recorder.createPen(1, RGB(4, 5, 6))}),
@@ -116,20 +118,15 @@ TEST_F(MetafileRecorderTest, RoundsHalvesToEvenWithinSixteenBits)
         EXPECT_FALSE(far.close());
         EXPECT_EQ(far.errorString(), "a point lies outside the range of metafile coordinates");
     }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"round.wmf"});
-}
-
-// A recorder that wrote on past its limit would meet the disk's first.
-TEST_F(MetafileRecorderTest, FailsAsSoonAsTheFileWouldPassItsSizeLimit)
-{
+    // The limit comes before the disk's, which a recorder writing on would meet.
     constexpr std::uint64_t limit = 50000; // words
     const FileSizeLimit disk(2 * limit + 65536);
-    MetafileRecorder recorder(path("big.wmf"), limit);
+    MetafileRecorder big(path("big.wmf"), limit);
     for (int i = 0; i < 100000; ++i)
-        recorder.lineTo(i % 100, 0);
-    EXPECT_FALSE(recorder.close());
-    EXPECT_EQ(recorder.errorString(), "the drawing is too large for one metafile");
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+        big.lineTo(i % 100, 0);
+    EXPECT_FALSE(big.close());
+    EXPECT_EQ(big.errorString(), "the drawing is too large for one metafile");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"round.wmf"});
 }
 
 } // namespace
