@@ -163,7 +163,7 @@ TEST_F(Animation, RandomateOpensTheStartDialogWithABeepOnEachLoad)
 // three pick them, then come the pen distance, start angle, gear position
 // and colour targets, in this order. Each frame's record follows the boxes
 // at t = i / N.
-TEST_F(Animation, EndlessFramesFollowTheDrawsInTheirOrder)
+TEST_F(Animation, EndlessFramesFollowTheDrawsInTheirOrderAndRoundTheGearPosition)
 {
     GeneratorPanel &panel = *genbox;
     const std::vector<float> values{0.1f, 0.5f, 0.0f, 0.99f, // sizes: a 5, b 5, c 12
@@ -209,14 +209,11 @@ TEST_F(Animation, EndlessFramesFollowTheDrawsInTheirOrder)
     clickScreen();
     EXPECT_EQ(panel.Text1.text(), "200");
     EXPECT_EQ(zoomFactor, 0.25);
-}
 
-// A frame's gear position is the nearest whole number, halves to even.
-TEST_F(Animation, EndlessFramesRoundTheGearPositionHalvesToEven)
-{
+    // A frame's gear position is the nearest whole number, halves to even.
     for (const auto &[from, position] : {std::pair{"-97.5", -98}, {"-92.5", -92}, {"2.5", 2}, {"-97.49", -97},
                                          {"-92.51", -93}, {"2.51", 3}}) {
-        genbox->Text7.setText(from);
+        panel.Text7.setText(from);
         drawCount = 0;
         StepAnimation(0);
         EXPECT_EQ(drawings[0].gearPosition, position) << from;

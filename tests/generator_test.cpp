@@ -85,23 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SweepCase{"GearStepRoundsUp", 2, "-100", "100", "3.5", 58, 50}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(Generator, GencheckTurnsWrongStepsRound)
-{
-    GeneratorPanel &p = panel();
-    const struct {
-        const char *from, *to, *step, *corrected;
-    } angles[] = {{"60", "0", "30", "-30"}, {"0", "60", "-30", "30"}, {"45", "45", "-10", "-10"}, {"0", "60", "0", "0"}};
-    for (const auto &angle : angles) {
-        typeRow(p.rows()[0], "10", "0", "+5.0");
-        // A row that is not stepped is corrected all the same.
-        for (const auto &[box, text] : {std::pair{&p.Text4, angle.from}, {&p.Text5, angle.to}, {&p.Text6, angle.step}})
-            box->setText(text);
-        EXPECT_TRUE(p.gencheck());
-        EXPECT_EQ((QStringList{p.Text6.text(), p.Text3.text()}), (QStringList{angle.corrected, "-5"}));
-    }
-}
-
-TEST_F(Generator, FamiliesThatCannotBeMadeChangeNothing)
+TEST_F(Generator, FamiliesThatCannotBeMadeChangeNothingAndWrongStepsAreTurnedRound)
 {
     GeneratorPanel &p = panel();
     clickDraw();
@@ -153,6 +137,19 @@ TEST_F(Generator, FamiliesThatCannotBeMadeChangeNothing)
     clickGeneratorDraw();
     EXPECT_EQ(drawCount, 2);
     EXPECT_EQ(drawings[1].startAngle, (280.0 / 180) * pi);
+
+    // A step of the wrong sign is turned round.
+    const struct {
+        const char *from, *to, *step, *corrected;
+    } angles[] = {{"60", "0", "30", "-30"}, {"0", "60", "-30", "30"}, {"45", "45", "-10", "-10"}, {"0", "60", "0", "0"}};
+    for (const auto &angle : angles) {
+        typeRow(p.rows()[0], "10", "0", "+5.0");
+        // A row that is not stepped is corrected all the same.
+        for (const auto &[box, text] : {std::pair{&p.Text4, angle.from}, {&p.Text5, angle.to}, {&p.Text6, angle.step}})
+            box->setText(text);
+        EXPECT_TRUE(p.gencheck());
+        EXPECT_EQ((QStringList{p.Text6.text(), p.Text3.text()}), (QStringList{angle.corrected, "-5"}));
+    }
 }
 
 // The gradient mixes the five boxes in single precision; a family takes
