@@ -97,7 +97,7 @@ TEST_F(Pictures, SvgHasALayerPerColourAndTheTracersPoints)
     EXPECT_EQ(far.polylines[1].points.size(), 100000);
 }
 
-TEST_F(Pictures, PngIsDrawnAnewAtTheChosenSize)
+TEST_F(Pictures, PngIsDrawnAnewACopyIsTheCanvasAndSmoothLinesShade)
 {
     clickDraw();
     QStringList offered;
@@ -123,11 +123,7 @@ TEST_F(Pictures, PngIsDrawnAnewAtTheChosenSize)
         EXPECT_TRUE(found) << x << "," << y;
     };
     TraceCurve(drawings[0], onTheCurve, onTheCurve);
-}
 
-TEST_F(Pictures, CopyPictureAndSmoothLines)
-{
-    clickDraw();
     Form1->copypicture.trigger();
     const QImage shown = canvas->surface().image().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);

@@ -82,9 +82,8 @@ TEST_F(Tracer, EdgesOfTheListAndOfTheCanvas)
     EXPECT_EQ(trace(panelRecord(100, 40, 100, 0, -100), 5000).size(), 401u);
     EXPECT_THROW(DrawCurve(5001), std::out_of_range);
     EXPECT_THROW(DrawCurve(-1), std::out_of_range);
-    DrawingRecord noGear = panelRecord(100, 40, 100, 0, -100);
-    noGear.rotRadius = 0;
-    EXPECT_TRUE(trace(noGear).empty() && trace(panelRecord(1, 100, 100, 0, -100)).empty()); // 40 R / r below 1
+    // No rolling gear, and 40 R / r below 1.
+    EXPECT_TRUE(trace(panelRecord(100, 0, 100, 0, -100)).empty() && trace(panelRecord(1, 100, 100, 0, -100)).empty());
 
     canvas.unload();
     DoEvents();
