@@ -17,9 +17,7 @@ struct ZoomCase {
     int beeps;
 };
 
-class Zoom : public ::testing::TestWithParam<ZoomCase>
-{
-};
+using Zoom = ::testing::TestWithParam<ZoomCase>;
 
 TEST_P(Zoom, CommandsFromTheStartValue)
 {

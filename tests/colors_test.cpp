@@ -50,7 +50,7 @@ TEST_F(Colors, RandomColorsAreDarkAndTheSameInEveryRun)
 TEST_F(Colors, ChipTakesTheDialogsColourIntoTheCurrentSlot)
 {
     // Cancelled before any choice: the dialog still holds black.
-    CommonDialog::setColorAnswer([](Color) { return std::nullopt; });
+    answerColour(std::nullopt);
     clickDraw();
     clickChip();
     EXPECT_EQ((std::vector{Form1->chip0.backColor(), palette[1], draw()}), (std::vector<Color>(3, RGB(0, 0, 0))));
@@ -59,21 +59,15 @@ TEST_F(Colors, ChipTakesTheDialogsColourIntoTheCurrentSlot)
     // drawing takes it.
     Form1->randomize.trigger();
     const Color K = RGB(10, 20, 30);
-    Color shown = 1;
-    CommonDialog::setColorAnswer([&](Color current) {
-        shown = current;
-        return K;
-    });
+    answerColour(K);
     clickChip();
-    EXPECT_EQ((std::vector{shown, palette[2], draw()}), (std::vector{RGB(0, 0, 0), K, K}));
+    EXPECT_EQ((std::vector{palette[2], draw()}), (std::vector{K, K}));
     EXPECT_NE(draw(), K);
 
-    CommonDialog::setColorAnswer([&](Color current) {
-        shown = current;
-        return std::nullopt;
-    });
+    // The dialog opens on the last choice.
+    answerColour(std::nullopt);
     clickChip();
-    EXPECT_EQ(shown, K); // the dialog kept the last choice
+    EXPECT_EQ(coloursShown, (std::vector<Color>{0, 0, K}));
     EXPECT_EQ(Form1->chip0.backColor(), K);
 }
 

@@ -9,7 +9,7 @@
 
 namespace {
 
-using Files = ExportTest;
+using Files = ProgramTest;
 
 // A family in gradient colours, with angles and pen distances that are no
 // round numbers, comes back field for field, bit for bit, with the colour
@@ -247,17 +247,16 @@ TEST_F(Files, RefusedFilesNameTheFirstThingWrongAndChangeNothing)
 // display at all; refusals and usage errors end with 1 and 2.
 TEST_F(Files, TheCommandLineExportsWhatTheMenuExports)
 {
-    for (int i = 0; i < 3; ++i)
-        clickDraw();
+    clickDrawTimes(3);
     CommonDialog::setChoiceAnswer([](const QStringList &) { return 1; });
     exportAs(Form1->savedrawing, path("list.rondel"));
     const auto run = [&](const QStringList &arguments, const QByteArray &input = {},
                          const QString &program = RONDEL_PROGRAM) {
         QProcess rondel;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        // Without XDG_RUNTIME_DIR too, whose absence Qt notes.
+        for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
             environment.remove(variable);
-        environment.remove("XDG_RUNTIME_DIR"); // Qt notes its absence
         rondel.setProcessEnvironment(environment);
         rondel.setWorkingDirectory(dir.path());
         rondel.start(program, arguments);
@@ -337,11 +336,7 @@ TEST_F(Files, TheLastSessionKeepsWorkAndGoesOnInItsColours)
 {
     int ends = 0;
     setEndHook([&] { ++ends; });
-    CommonDialog::setColorAnswer([](Color) { return RGB(1, 2, 3); });
-    const auto draw = [](int times) {
-        for (int i = 0; i < times; ++i)
-            clickDraw();
-    };
+    answerColour(RGB(1, 2, 3));
     const auto colours = [] {
         std::vector<Color> list;
         for (int i = 0; i < drawCount; ++i)
@@ -349,28 +344,28 @@ TEST_F(Files, TheLastSessionKeepsWorkAndGoesOnInItsColours)
         return list;
     };
     QTest::mouseClick(&Form1->chip0, Qt::LeftButton);
-    draw(9);
+    clickDrawTimes(9);
     const std::vector<Color> oneRun = colours();
     Form1->exit.trigger();
     startProgram();
     QTest::mouseClick(&Form1->chip0, Qt::LeftButton);
-    draw(3);
+    clickDrawTimes(3);
     Form1->exit.trigger();
     startProgram();
     Form1->close();
     startProgram();
-    draw(1);
+    clickDrawTimes(1);
     clickClear();
     Form1->exit.trigger();
     startProgram();
     Form1->reopen.trigger();
-    draw(6);
+    clickDrawTimes(6);
     EXPECT_EQ(colours(), oneRun);
     EXPECT_EQ(ends, 4);
     setEndHook({});
 
     exportAs(Form1->savedrawing, path("nine.rondel"));
-    draw(3);
+    clickDrawTimes(3);
     SurfaceRecorder recorder;
     atNextYield([&] { OpenDrawingFile(path("nine.rondel")); });
     clickCanvas();

@@ -9,8 +9,7 @@ using Generator = GeneratorTest;
 
 TEST_F(Generator, DesignedRowsAppendFiftyOneCurvesAndReplayTheWholeList)
 {
-    clickDraw();
-    clickDraw();
+    clickDrawTimes(2);
     SurfaceRecorder recorder;
     clickGeneratorDraw();
     ASSERT_EQ(drawCount, 53);
@@ -86,42 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SweepCase{"GearStepRoundsUp", 2, "-100", "100", "3.5", 58, 50}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(Generator, GencheckRefusesBadRowsAndTurnsWrongStepsRound)
-{
-    GeneratorPanel &p = panel();
-    // An emptied step box counts even when its row is not stepped.
-    type(p.Text3, "");
-    select(p.Option2);
-    EXPECT_FALSE(p.Text3.isEnabled());
-    EXPECT_TRUE(p.Text6.isEnabled());
-    clickGeneratorDraw();
-    EXPECT_EQ(errbox->Label1.caption(), "all generator values must be numbers");
-    EXPECT_EQ(beepCount(), 1);
-    select(p.Option1);
-    type(p.Text3, "5");
-
-    // The designed step 0 of the gear position row passes until it is
-    // the stepped row.
-    select(p.Option3);
-    clickGeneratorDraw();
-    EXPECT_EQ(errbox->Label1.caption(), "step value cannot be 0");
-    EXPECT_EQ(drawCount, 0);
-    select(p.Option1);
-
-    const struct {
-        const char *from, *to, *step, *corrected;
-    } angles[] = {{"60", "0", "30", "-30"}, {"0", "60", "-30", "30"}, {"45", "45", "-10", "-10"}, {"0", "60", "0", "0"}};
-    for (const auto &angle : angles) {
-        typeRow(p.rows()[0], "10", "0", "+5.0");
-        // A row that is not stepped is corrected all the same.
-        for (const auto &[box, text] : {std::pair{&p.Text4, angle.from}, {&p.Text5, angle.to}, {&p.Text6, angle.step}})
-            box->setText(text);
-        EXPECT_TRUE(p.gencheck());
-        EXPECT_EQ((QStringList{p.Text6.text(), p.Text3.text()}), (QStringList{angle.corrected, "-5"}));
-    }
-}
-
-TEST_F(Generator, FamiliesThatCannotBeMadeChangeNothing)
+TEST_F(Generator, FamiliesThatCannotBeMadeChangeNothingAndWrongStepsAreTurnedRound)
 {
     GeneratorPanel &p = panel();
     clickDraw();
@@ -137,6 +101,19 @@ TEST_F(Generator, FamiliesThatCannotBeMadeChangeNothing)
         EXPECT_TRUE(recorder.on("canvas").empty());
         EXPECT_EQ(frameDelay, 0);
     };
+    // An emptied step box counts even when its row is not stepped.
+    type(p.Text3, "");
+    select(p.Option2);
+    EXPECT_TRUE(!p.Text3.isEnabled() && p.Text6.isEnabled());
+    refused("all generator values must be numbers");
+    EXPECT_EQ(beepCount(), 1);
+    select(p.Option1);
+    type(p.Text3, "5");
+    // The designed step 0 of the gear position row passes until it is the
+    // stepped row.
+    select(p.Option3);
+    refused("step value cannot be 0");
+    select(p.Option1);
     // A step too small to move the row on is named, not walked for ever.
     typeRow(p.rows()[0], "1e20", "2e20", "1");
     refused("the pen radius step is too small to move on from 1e+20");
@@ -160,6 +137,19 @@ TEST_F(Generator, FamiliesThatCannotBeMadeChangeNothing)
     clickGeneratorDraw();
     EXPECT_EQ(drawCount, 2);
     EXPECT_EQ(drawings[1].startAngle, (280.0 / 180) * pi);
+
+    // A step of the wrong sign is turned round.
+    const struct {
+        const char *from, *to, *step, *corrected;
+    } angles[] = {{"60", "0", "30", "-30"}, {"0", "60", "-30", "30"}, {"45", "45", "-10", "-10"}, {"0", "60", "0", "0"}};
+    for (const auto &angle : angles) {
+        typeRow(p.rows()[0], "10", "0", "+5.0");
+        // A row that is not stepped is corrected all the same.
+        for (const auto &[box, text] : {std::pair{&p.Text4, angle.from}, {&p.Text5, angle.to}, {&p.Text6, angle.step}})
+            box->setText(text);
+        EXPECT_TRUE(p.gencheck());
+        EXPECT_EQ((QStringList{p.Text6.text(), p.Text3.text()}), (QStringList{angle.corrected, "-5"}));
+    }
 }
 
 // The gradient mixes the five boxes in single precision; a family takes
@@ -182,22 +172,15 @@ TEST_F(Generator, GradientColoursAFamilyFromTheFiveBoxes)
     // chosen in it: black before any, which a Cancel then gives the box;
     // every click ticks "gradient".
     const Color K = RGB(10, 20, 30);
-    std::vector<Color> opened;
-    const auto answer = [&](std::optional<Color> given) {
-        CommonDialog::setColorAnswer([&, given](Color shown) {
-            opened.push_back(shown);
-            return given;
-        });
-    };
-    answer(std::nullopt);
+    answerColour(std::nullopt);
     QTest::mouseClick(&panel().Picture1, Qt::LeftButton);
     EXPECT_EQ(panel().Check2.value(), 1);
     panel().Check2.setValue(0);
-    answer(K);
+    answerColour(K);
     QTest::mouseClick(&panel().Picture3, Qt::LeftButton);
-    answer(std::nullopt);
+    answerColour(std::nullopt);
     QTest::mouseClick(&panel().Picture5, Qt::LeftButton);
-    EXPECT_EQ(opened, (std::vector<Color>{0, 0, K}));
+    EXPECT_EQ(coloursShown, (std::vector<Color>{0, 0, K}));
     EXPECT_EQ(panel().Check2.value(), 1);
     select(panel().Option3);
     typeRow(panel().rows()[2], "-100", "100", "50");
@@ -237,6 +220,5 @@ TEST_F(Generator, CancelKeepsTheValuesAndClosingBringsBackTheDesign)
     EXPECT_EQ(recorder.on("canvas"), (std::vector<SurfaceOp>{{"canvas", SurfaceOp::Clear, 0, 0, 0, 0,
                                                                canvas->surface().backColor()}}));
 }
-
 
 } // namespace

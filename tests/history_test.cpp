@@ -21,10 +21,16 @@ using History = FilmTest;
 
 // Each change is one step: undo brings back the state before it, redo the
 // state after it, and the canvas shows the list again as a replay draws it;
-// a clear of 5001 drawings among them.
+// a clear of 5001 drawings among them. The last hundred steps are kept.
 TEST_F(History, UndoAndRedoWalkTheStepsBackAndForth)
 {
     EXPECT_FALSE(Form1->undo.isEnabled() || Form1->redo.isEnabled());
+    // The oldest of 101 draws is dropped.
+    clickDrawTimes(101);
+    for (int i = 0; i < 100; ++i)
+        Form1->undo.trigger();
+    EXPECT_TRUE(drawCount == 1 && !Form1->undo.isEnabled());
+
     const auto replayed = [] {
         ReplayDrawingList();
         return canvas->surface().image();
@@ -113,17 +119,6 @@ TEST_F(History, UndoAndRedoWalkTheStepsBackAndForth)
             EXPECT_EQ(int(recorder.canvasCurves().size()), drawCount) << step;
         }
     }
-}
-
-// The history keeps the last hundred steps: the oldest of 101 draws is
-// dropped.
-TEST_F(History, KeepsTheLastHundredSteps)
-{
-    for (int i = 0; i < 101; ++i)
-        clickDraw();
-    for (int i = 0; i < 100; ++i)
-        Form1->undo.trigger();
-    EXPECT_TRUE(drawCount == 1 && !Form1->undo.isEnabled());
 }
 
 // A film handed over while its window is being shown, before its first

@@ -20,7 +20,7 @@ namespace {
 constexpr int Dpi = 150;
 constexpr double PixelsPerMm = Dpi / 25.4;
 
-class Pages : public ExportTest
+class Pages : public ProgramTest
 {
 protected:
     void TearDown() override
@@ -28,8 +28,7 @@ protected:
         QLocale::setDefault(QLocale::system());
         setPrintAnswer({});
         setPreviewAnswer({});
-        ProgressDialog::setCancelAnswer({});
-        ExportTest::TearDown();
+        ProgramTest::TearDown();
     }
     static void setList(const std::vector<DrawingRecord> &records)
     {
@@ -42,12 +41,6 @@ protected:
         printer.setOutputFileName(file);
     }
 };
-
-DrawingRecord coloured(DrawingRecord record, Color color)
-{
-    record.color = color;
-    return record;
-}
 
 // The page as the user expects it: the paper less 10 mm margins, the
 // drawing centred there, and the farthest reach of its curves on the edge
@@ -100,10 +93,10 @@ TEST_F(Pages, APdfHoldsEveryCurveOnItsPointsOnTheLocalesPaper)
 {
     const DrawingRecord round = panelRecord(100, 40, 100, 0, -100);
     // On the rim of an equal gear the pen draws an ellipse.
-    const DrawingRecord wide = coloured(panelRecord(100, 100, 50, 0, 0), RGB(255, 0, 0));
-    const DrawingRecord tall = coloured(panelRecord(100, 100, 50, 90, 0), RGB(0, 128, 0));
+    const DrawingRecord wide = panelRecord(100, 100, 50, 0, 0, RGB(255, 0, 0));
+    const DrawingRecord tall = panelRecord(100, 100, 50, 90, 0, RGB(0, 128, 0));
     const DrawingRecord zoomedOut = panelRecord(120, 120, 250, 30, 100);
-    const DrawingRecord largePen = coloured(panelRecord(100, 40, 2000, 0, -100), RGB(200, 0, 200));
+    const DrawingRecord largePen = panelRecord(100, 40, 2000, 0, -100, RGB(200, 0, 200));
     const QSizeF a4(210, 297), letter(215.9, 279.4);
     const struct {
         const char *locale;
@@ -136,8 +129,8 @@ TEST_F(Pages, APdfHoldsEveryCurveOnItsPointsOnTheLocalesPaper)
 // cancelled while it is drawn sends nothing, and an empty list says so.
 TEST_F(Pages, PrintAndPreviewShowTheExportedPage)
 {
-    setList({panelRecord(100, 40, 100, 0, -100), coloured(panelRecord(100, 100, 50, 0, 0), RGB(255, 0, 0)),
-             coloured(panelRecord(80, 30, 150, 20, 60), RGB(0, 128, 0))});
+    setList({panelRecord(100, 40, 100, 0, -100), panelRecord(100, 100, 50, 0, 0, RGB(255, 0, 0)),
+             panelRecord(80, 30, 150, 20, 60, RGB(0, 128, 0))});
     exportAs(Form1->exportpdf, path("exported.pdf"));
     const QImage exported = renderedPdf(path("exported.pdf"), Dpi);
 
@@ -204,15 +197,11 @@ TEST_F(Pages, PrintAndPreviewShowTheExportedPage)
     EXPECT_EQ(QDir(dir.path()).entryList({"*.pdf"}, QDir::Files), (QStringList{"exported.pdf", "previewed.pdf", "printed.pdf"}));
 
     // Values that only absurd typed input makes are refused.
-    DrawingRecord absurd = panelRecord(100, 40, 100, 0, -100);
-    absurd.startAngle = std::numeric_limits<double>::quiet_NaN();
-    setList({panelRecord(100, 40, 100, 0, -100), absurd});
+    setList({panelRecord(100, 40, 100, 0, -100), panelRecord(100, 40, 100, std::nan(""), -100)});
     exportAs(Form1->exportpdf, path("absurd.pdf"));
     EXPECT_EQ(errbox->Label1.caption(),
               "could not save \"" + path("absurd.pdf") + "\": drawing 2 has a start angle that is not a finite number");
-    absurd.startAngle = 0;
-    absurd.penDistance = std::numeric_limits<double>::infinity();
-    setList({panelRecord(100, 40, 100, 0, -100), absurd});
+    setList({panelRecord(100, 40, 100, 0, -100), panelRecord(100, 40, std::numeric_limits<double>::infinity(), 0, -100)});
     Form1->print.trigger();
     EXPECT_EQ(errbox->Label1.caption(), "could not print: drawing 2 has a size that is not a finite number");
     EXPECT_FALSE(QFileInfo::exists(path("absurd.pdf")));

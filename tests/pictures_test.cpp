@@ -53,15 +53,14 @@ struct SvgPicture {
     }
 };
 
-using Pictures = ExportTest;
+using Pictures = ProgramTest;
 
 TEST_F(Pictures, SvgHasALayerPerColourAndTheTracersPoints)
 {
     // The third drawing has the first one's colour, and starts a hair below
     // the axis: at 0.000, not -0.000.
     drawings[0] = panelRecord(100, 40, 100, 0, -100);
-    drawings[1] = panelRecord(100, 40, 100, 0, 100);
-    drawings[1].color = RGB(255, 0, 0);
+    drawings[1] = panelRecord(100, 40, 100, 0, 100, RGB(255, 0, 0));
     drawings[2] = panelRecord(100, 40, 50, 1e-5, -100);
     drawCount = 3;
     exportAs(Form1->exportsvg, path("picture"));
@@ -98,7 +97,7 @@ TEST_F(Pictures, SvgHasALayerPerColourAndTheTracersPoints)
     EXPECT_EQ(far.polylines[1].points.size(), 100000);
 }
 
-TEST_F(Pictures, PngIsDrawnAnewAtTheChosenSize)
+TEST_F(Pictures, PngIsDrawnAnewACopyIsTheCanvasAndSmoothLinesShade)
 {
     clickDraw();
     QStringList offered;
@@ -124,11 +123,7 @@ TEST_F(Pictures, PngIsDrawnAnewAtTheChosenSize)
         EXPECT_TRUE(found) << x << "," << y;
     };
     TraceCurve(drawings[0], onTheCurve, onTheCurve);
-}
 
-TEST_F(Pictures, CopyPictureAndSmoothLines)
-{
-    clickDraw();
     Form1->copypicture.trigger();
     const QImage shown = canvas->surface().image().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);
@@ -161,8 +156,7 @@ TEST_F(Pictures, CopyPictureAndSmoothLines)
 // writes nothing either.
 TEST_F(Pictures, EveryFailingExportNamesItsReasonAndLosesNothing)
 {
-    for (int i = 0; i < 50; ++i)
-        clickDraw();
+    clickDrawTimes(50);
     CommonDialog::setChoiceAnswer([](const QStringList &) { return 0; });
     QFile kept(path("kept.out"));
     ASSERT_TRUE(kept.open(QIODevice::WriteOnly) && kept.write("kept") == 4);
@@ -238,11 +232,11 @@ QByteArray readSlowly(const QString &pipe, const std::function<void()> &exportIt
 
 // A pipe (to a plotter) or a device chosen by name is written into as it
 // is, never replaced, and keeps its name without an extension added; a
-// slow reader gets every export as a file holds it.
+// slow reader gets every export as a file holds it, even when the program
+// is left meanwhile.
 TEST_F(Pictures, APipeIsWrittenInPlace)
 {
-    for (int i = 0; i < 40; ++i)
-        clickDraw(); // each file more than the pipe holds
+    clickDrawTimes(40); // each file more than the pipe holds
     CommonDialog::setChoiceAnswer([](const QStringList &) { return 0; });
     ASSERT_EQ(mkfifo(QFile::encodeName(path("plotter")).constData(), 0600), 0);
     for (const auto &[item, name] : {std::pair{&Form1->saveas, "file.wmf"}, {&Form1->exportsvg, "file.svg"},
@@ -269,16 +263,9 @@ TEST_F(Pictures, APipeIsWrittenInPlace)
     exportAs(Form1->exportsvg, path("plot.svg"));
     EXPECT_EQ(meanwhile, "the last save is still being written into its pipe");
     EXPECT_EQ(errbox->Label1.caption(), "could not save \"" + path("plot.svg") + "\": Broken pipe");
-}
 
-// Exit while a save copies into a pipe: the program ends once the reader
-// has the whole file, not half of it.
-TEST_F(Pictures, ExitWaitsForTheCopyIntoAPipe)
-{
-    for (int i = 0; i < 10; ++i)
-        clickDraw();
-    exportAs(Form1->exportsvg, path("whole.svg"));
-    ASSERT_EQ(mkfifo(QFile::encodeName(path("plot.svg")).constData(), 0600), 0);
+    // Exit while a save copies into a pipe: the program ends once the reader
+    // has the whole file, not half of it.
     int ends = 0, endsAtExit = -1;
     setEndHook([&] { ++ends; });
     // The exit comes at the first yield of the copy itself, whatever yields before it.
@@ -289,7 +276,7 @@ TEST_F(Pictures, ExitWaitsForTheCopyIntoAPipe)
         endsAtExit = ends;
     };
     atNextYield(exitWhileCopying);
-    EXPECT_EQ(readSlowly(path("plot.svg"), [&] { exportAs(Form1->exportsvg, path("plot.svg")); }), contents(path("whole.svg")));
+    EXPECT_EQ(readSlowly(path("plotter"), [&] { exportAs(Form1->exportsvg, path("plotter")); }), contents(path("file.svg")));
     setEndHook({});
     EXPECT_EQ((std::pair{endsAtExit, ends}), std::pair(0, 1));
 }

@@ -25,7 +25,7 @@ void pressF3()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
 }
 
-using Preview = ExportTest;
+using Preview = ProgramTest;
 
 // The curve draw would add, at the zoom and in the lines chosen, hidden by
 // draw until a setting changes and during a replay, kept by clear, never
@@ -72,8 +72,7 @@ TEST_F(Preview, ShowsInGreyWhatDrawWouldAddAndNothingOfItEntersThePicture)
         for (const auto &[item, name] :
              {std::pair{&panel.savedrawing, "d.rondel"}, {&panel.exportsvg, "p.svg"}, {&panel.exportpng, "p.png"}}) {
             exportAs(*item, path(name));
-            QFile file(path(name));
-            files.push_back(file.open(QIODevice::ReadOnly) ? file.readAll() : "");
+            files.push_back(contents(path(name)));
         }
         panel.copypicture.trigger();
         panel.undo.trigger();

@@ -9,8 +9,7 @@ protected:
     void SetUp() override
     {
         ProgramTest::SetUp();
-        for (int i = 0; i < 4; ++i)
-            clickDraw();
+        clickDrawTimes(4);
     }
 
     // The colours of the given slots, to compare with the curves drawn.
@@ -21,7 +20,7 @@ protected:
     }
 };
 
-TEST_F(Replaying, ClicksStartAndStopTheReplayOfTheList)
+TEST_F(Replaying, ClicksStartAndStopTheReplayAndAClosedCanvasComesBackWhole)
 {
     genbox.unload();
     penWidth = 0;
@@ -37,6 +36,15 @@ TEST_F(Replaying, ClicksStartAndStopTheReplayOfTheList)
     recorder.clear();
     clickCanvas();
     EXPECT_EQ(recorder.canvasCurves(), colorsOf(0, 1, 2, 3));
+    EXPECT_FALSE(replaying);
+    // The next curve after a close re-creates the canvas, whose first
+    // showing clears it and restarts the replay; that curve is traced, then
+    // the whole list.
+    recorder.clear();
+    atNextYield([] { canvas->close(); });
+    clickCanvas();
+    EXPECT_TRUE(canvas->isVisible());
+    EXPECT_EQ(recorder.canvasCurves(), colorsOf(0, 1, 0, 1, 2, 3));
     EXPECT_FALSE(replaying);
     clickClear();
     recorder.clear();
@@ -89,18 +97,6 @@ TEST_F(Replaying, AStreamOfResizesAndClicksNeverNestsAReplay)
         if (op->kind == SurfaceOp::LineTo && (op - 1)->kind == SurfaceOp::MoveTo)
             curves.push_back(op->color);
     EXPECT_TRUE(curves == colorsOf(0, 1, 2, 3) && !replaying);
-}
-
-TEST_F(Replaying, ClosingTheCanvasBringsItBackWithTheWholePicture)
-{
-    SurfaceRecorder recorder;
-    atNextYield([] { canvas->close(); });
-    clickCanvas();
-    // The next curve re-creates the canvas, whose first showing clears it
-    // and restarts the replay; that curve is traced, then the whole list.
-    EXPECT_TRUE(canvas->isVisible());
-    EXPECT_EQ(recorder.canvasCurves(), colorsOf(0, 1, 0, 1, 2, 3));
-    EXPECT_FALSE(replaying);
 }
 
 } // namespace

@@ -17,24 +17,6 @@ protected:
     }
 };
 
-TEST_F(Tracer, StartUpCurveStartsAtP0AndClosesThereAfter400Segments)
-{
-    const std::vector<SurfaceOp> ops = trace(panelRecord(100, 40, 100, 0, -100));
-    ASSERT_EQ(ops.size(), 401u);
-    // The first operation only moves the current point to P0.
-    EXPECT_EQ(ops[0], (SurfaceOp{"canvas", SurfaceOp::MoveTo, 500, 0, 500, 0, 0}));
-    EXPECT_LT(QLineF(ops[1].x2, ops[1].y2, 499.235, -6.269).length(), 7.1e-4); // three decimals each
-    EXPECT_LT(QLineF(ops[2].x2, ops[2].y2, 496.946, -12.450).length(), 7.1e-4);
-    // Each segment starts where the last ended, in the record's colour.
-    for (size_t i = 1; i < ops.size(); ++i) {
-        ASSERT_EQ(ops[i].kind, SurfaceOp::LineTo);
-        ASSERT_EQ(QPointF(ops[i].x1, ops[i].y1), QPointF(ops[i - 1].x2, ops[i - 1].y2));
-        ASSERT_EQ(ops[i].color, RGB(0, 0, 192));
-    }
-    EXPECT_EQ(QPointF(ops.back().x2, ops.back().y2), QPointF(500, 0));
-    EXPECT_EQ(canvas->surface().currentX(), 500.0f);
-}
-
 struct CurveCase {
     const char *name;
     double stat, rot, pen, degrees;
@@ -63,7 +45,8 @@ TEST_P(Curves, StartWhereTheCentresLineUpAndCloseByTheRule)
 
 INSTANTIATE_TEST_SUITE_P(
     Tracer, Curves,
-    ::testing::Values(CurveCase{"OutsideTurnsTheSameWay", 100, 40, 100, 0, 100, 400, 900, 0, 899.038f, 37.679f},
+    ::testing::Values(CurveCase{"StartUpCurve", 100, 40, 100, 0, -100, 400, 500, 0, 499.235f, -6.269f},
+                      CurveCase{"OutsideTurnsTheSameWay", 100, 40, 100, 0, 100, 400, 900, 0, 899.038f, 37.679f},
                       // k = -R/r on the rim: the pen's turn cancels the
                       // centre's at first, where turning with it would move
                       // the first sample 31 units down.
@@ -99,9 +82,8 @@ TEST_F(Tracer, EdgesOfTheListAndOfTheCanvas)
     EXPECT_EQ(trace(panelRecord(100, 40, 100, 0, -100), 5000).size(), 401u);
     EXPECT_THROW(DrawCurve(5001), std::out_of_range);
     EXPECT_THROW(DrawCurve(-1), std::out_of_range);
-    DrawingRecord noGear = panelRecord(100, 40, 100, 0, -100);
-    noGear.rotRadius = 0;
-    EXPECT_TRUE(trace(noGear).empty() && trace(panelRecord(1, 100, 100, 0, -100)).empty()); // 40 R / r below 1
+    // No rolling gear, and 40 R / r below 1.
+    EXPECT_TRUE(trace(panelRecord(100, 0, 100, 0, -100)).empty() && trace(panelRecord(1, 100, 100, 0, -100)).empty());
 
     canvas.unload();
     DoEvents();

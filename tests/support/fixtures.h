@@ -1,14 +1,15 @@
 #pragma once
 
 // The tests' fixtures: the program started as its entry point starts it,
-// with every test seam cleared afterwards; the generator panel open for the
-// films; a folder for the exports.
+// with a folder for the exports and every test seam cleared afterwards; the
+// generator panel open for the films.
 
 #include "animation/screenwindow.h"
 #include "core/rnd.h"
 #include "generator/generatorpanel.h"
 #include "mainwindow/mainpanel.h"
 #include "platform/commondialog.h"
+#include "platform/progressdialog.h"
 #include "platform/system.h"
 #include "testsupport.h"
 
@@ -28,7 +29,28 @@ protected:
         CommonDialog::setSaveAnswer({});
         CommonDialog::setOpenAnswer({});
         CommonDialog::setChoiceAnswer({});
+        ProgressDialog::setCancelAnswer({});
     }
+
+    // Answers the colour dialog with the colour, or cancels it, and notes
+    // the colour each showing opened on.
+    void answerColour(std::optional<Color> given)
+    {
+        CommonDialog::setColorAnswer([this, given](Color shown) {
+            coloursShown.push_back(shown);
+            return given;
+        });
+    }
+    QString path(const QString &name) const { return dir.filePath(name); }
+    // Chooses the item with the save dialog answered by the name.
+    static void exportAs(MenuItem &item, const QString &name)
+    {
+        CommonDialog::setSaveAnswer([name](const QString &) { return name; });
+        item.trigger();
+    }
+
+    std::vector<Color> coloursShown;
+    QTemporaryDir dir;
 };
 
 // The generator panel opened, and the user's ways with it.
@@ -62,7 +84,6 @@ protected:
 class FilmTest : public GeneratorTest
 {
 protected:
-
     // A film of start-up curves with "animate" checked.
     static void filmOf(int frames)
     {
@@ -91,18 +112,4 @@ protected:
 
     std::int64_t now = 0;
     int reads = 0;
-};
-
-class ExportTest : public ProgramTest
-{
-protected:
-    QString path(const QString &name) const { return dir.filePath(name); }
-    // Chooses the item with the save dialog answered by the name.
-    static void exportAs(MenuItem &item, const QString &name)
-    {
-        CommonDialog::setSaveAnswer([name](const QString &) { return name; });
-        item.trigger();
-    }
-
-    QTemporaryDir dir;
 };

@@ -18,19 +18,9 @@ void startProgram()
     DoEvents();
 }
 
-DrawingRecord panelRecord(double stat, double rot, double penPercent, double degrees, int position)
+DrawingRecord panelRecord(double stat, double rot, double penPercent, double degrees, int position, Color color)
 {
-    return {stat * 5, rot * 5, penPercent / 100 * (rot * 5), (-degrees / 180) * pi, RGB(0, 0, 192), std::int16_t(position)};
-}
-
-SurfaceRecorder::SurfaceRecorder()
-{
-    Surface::setLog(&m_log);
-}
-
-SurfaceRecorder::~SurfaceRecorder()
-{
-    Surface::setLog(nullptr);
+    return {stat * 5, rot * 5, penPercent / 100 * (rot * 5), (-degrees / 180) * pi, color, std::int16_t(position)};
 }
 
 std::vector<SurfaceOp> SurfaceRecorder::on(const QString &surface) const
@@ -101,6 +91,12 @@ QImage renderedPdf(const QString &pdf, int dpi)
 void clickDraw()
 {
     QTest::mouseClick(&Form1->start, Qt::LeftButton);
+}
+
+void clickDrawTimes(int times)
+{
+    for (int i = 0; i < times; ++i)
+        clickDraw();
 }
 
 void clickCanvas()

@@ -25,15 +25,17 @@ inline void PrintTo(const QString &text, std::ostream *out)
 // events that follow.
 void startProgram();
 
-// The record that "draw" makes from slider values, in the chip's start colour.
-DrawingRecord panelRecord(double stat, double rot, double penPercent, double degrees, int position);
+// The record that "draw" makes from slider values, in the chip's start colour
+// unless another is given.
+DrawingRecord panelRecord(double stat, double rot, double penPercent, double degrees, int position,
+                          Color color = RGB(0, 0, 192));
 
 // Records every drawing operation for as long as it lives.
 class SurfaceRecorder
 {
 public:
-    SurfaceRecorder();
-    ~SurfaceRecorder();
+    SurfaceRecorder() { Surface::setLog(&m_log); }
+    ~SurfaceRecorder() { Surface::setLog(nullptr); }
 
     // The operations received by the named surface ("canvas", "Picture1"),
     // or only those of one kind.
@@ -61,8 +63,9 @@ std::map<QString, QString> pdfInfo(const QString &pdf);
 // smoothing, so that every pixel of a line has the line's colour.
 QImage renderedPdf(const QString &pdf, int dpi);
 
-// Presses "draw" or "clear" on the main panel.
+// Presses "draw" or "clear" on the main panel, "draw" once or many times.
 void clickDraw();
+void clickDrawTimes(int times);
 void clickClear();
 // A click of the left mouse button on the canvas.
 void clickCanvas();
