@@ -9,12 +9,12 @@
 namespace {
 
 // The list, the chip, the palette and its position, the colour mode, the
-// zoom and Save as: what a step takes back.
-using State = std::tuple<std::vector<DrawingRecord>, Color, std::array<Color, 8>, int, bool, double, bool>;
+// zoom, Save as and the file the list came from: what a step takes back.
+using State = std::tuple<std::vector<DrawingRecord>, Color, std::array<Color, 8>, int, bool, double, bool, QString>;
 State current()
 {
     return {{drawings.begin(), drawings.begin() + drawCount}, Form1->chip0.backColor(), palette, paletteIndex,
-            !Form1->randomize.isEnabled(), zoomFactor, Form1->saveas.isEnabled()};
+            !Form1->randomize.isEnabled(), zoomFactor, Form1->saveas.isEnabled(), DrawingFileName()};
 }
 
 using History = FilmTest;
@@ -37,6 +37,7 @@ TEST_F(History, UndoAndRedoWalkTheStepsBackAndForth)
     };
     drawings.fill(panelRecord(100, 40, 50, 0, -100));
     drawCount = DrawingSlots - 1; // the draw fills the list, the clear empties it
+    SetDrawingFileName("full.rondel");
     clickDraw();
     std::vector<State> states{current()};
     std::vector<QImage> pictures{replayed()};
@@ -47,6 +48,7 @@ TEST_F(History, UndoAndRedoWalkTheStepsBackAndForth)
         {[] {
              ShowDrawing(Drawing{{panelRecord(60, 40, 10, 0, 0)}, ColorMode::Random, RGB(1, 2, 3), 0.5,
                                  std::array<Color, 8>{RGB(4, 5, 6)}, 5});
+             SetDrawingFileName("opened.rondel");
          },
          "Undo open"},
         {[] { // paused and resumed
@@ -110,7 +112,7 @@ TEST_F(History, UndoAndRedoWalkTheStepsBackAndForth)
         // Save as is offered after an undo or redo whenever the list left
         // holds drawings, as the frames after a clear do.
         for (State &state : shown)
-            std::get<std::tuple_size_v<State> - 1>(state) = !std::get<0>(state).empty();
+            std::get<6>(state) = !std::get<0>(state).empty();
         for (const auto &[item, step] : {std::pair{&Form1->undo, 1}, {&Form1->undo, 0}, {&Form1->redo, 1},
                                          {&Form1->redo, 2}}) {
             SurfaceRecorder recorder;

@@ -2,6 +2,7 @@
 
 #include "mainwindow/canvaswindow.h"
 #include "mainwindow/drawingcolors.h"
+#include "mainwindow/drawingfiles.h"
 #include "mainwindow/mainpanel.h"
 #include "mainwindow/setuppreview.h"
 
@@ -115,7 +116,7 @@ class ReplacedStep : public DrawingStep
 public:
     explicit ReplacedStep(Replacement kind)
         : DrawingStep(textOf(kind)), m_kind(kind), m_other(currentList()), m_otherColor(CurrentNextDrawingColor()),
-          m_otherSettings(currentOpenedSettings())
+          m_otherSettings(currentOpenedSettings()), m_otherFileName(DrawingFileName())
     {
     }
 
@@ -144,12 +145,17 @@ private:
         // undoing a clear does not take them back.
         if (m_kind == Replacement::Open)
             setOpenedSettings(std::exchange(m_otherSettings, currentOpenedSettings()));
+        // The list came from the file it came from then (a page's title
+        // names it); a film keeps the file.
+        if (m_kind != Replacement::Film)
+            SetDrawingFileName(std::exchange(m_otherFileName, DrawingFileName()));
     }
 
     Replacement m_kind;
     std::vector<DrawingRecord> m_other;
     NextDrawingColor m_otherColor;
     OpenedSettings m_otherSettings;
+    QString m_otherFileName;
 };
 
 // The list as a step left it: Save as offered when it holds drawings, and
