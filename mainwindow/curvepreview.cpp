@@ -97,7 +97,11 @@ void CurvePreview::drawClicked()
 {
     if (drawCount == m_countBeforeDraw)
         return;
-    m_drawn = previewedRecord(m_panel);
+    // What draw stored, which is the boxes' values even while a thumb is
+    // held elsewhere: letting the thumb go there is a change.
+    DrawingRecord drawn = drawings.at(drawCount - 1);
+    drawn.color = DrawingRecord().color;
+    m_drawn = drawn;
     refresh();
 }
 

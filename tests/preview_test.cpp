@@ -85,6 +85,14 @@ TEST_F(Preview, ShowsInGreyWhatDrawWouldAddAndNothingOfItEntersThePicture)
     clickClear();
     DoEvents();
     EXPECT_NE(shown(), canvas->surface().image());
+    // Draw pressed while a thumb is held draws the box's value; the thumb
+    // let go elsewhere is a change, which brings the grey back.
+    panel.VScroll3.setSliderDown(true);
+    panel.VScroll3.setSliderPosition(panel.VScroll3.sliderPosition() + 20);
+    clickDraw();
+    panel.VScroll3.setSliderDown(false);
+    DoEvents();
+    EXPECT_NE(shown(), canvas->surface().image());
     panel.Text4.setText("north"); // no curve, and no message
     DoEvents();
     EXPECT_TRUE(shown() == canvas->surface().image() && beepCount() == 0);
