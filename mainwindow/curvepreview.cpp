@@ -95,7 +95,9 @@ void CurvePreview::itemClicked()
 
 void CurvePreview::drawClicked()
 {
-    if (drawCount == m_countBeforeDraw)
+    // A clear inside the draw's yield (a canvas shown anew) leaves no
+    // drawing to hide the preview for.
+    if (drawCount <= m_countBeforeDraw)
         return;
     // What draw stored, which is the boxes' values even while a thumb is
     // held elsewhere: letting the thumb go there is a change.
