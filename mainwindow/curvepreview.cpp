@@ -3,10 +3,9 @@
 #include "canvaswindow.h"
 #include "core/curvetrace.h"
 #include "core/longloop.h"
-#include "mainpanel.h"
-#include "platform/numbers.h"
-#include "platform/system.h"
 #include "filedialogs.h"
+#include "mainpanel.h"
+#include "platform/system.h"
 
 #include <QScreen>
 #include <algorithm>
@@ -28,31 +27,6 @@ int refreshInterval(const QWidget &window)
     const QScreen *screen = window.screen();
     const double rate = screen ? screen->refreshRate() : 0;
     return int(std::ceil(1000 / (rate >= 20 && rate <= 1000 ? rate : 60)));
-}
-
-// A value as "draw" reads it from the slider's box, or the thumb's while
-// it is dragged and the box still shows the old one.
-std::optional<double> numberOf(const TextBox &box, const ScrollBar &slider)
-{
-    if (const std::optional<int> dragged = slider.draggedValue())
-        return *dragged;
-    return textToNumber(box.text());
-}
-
-// The record "draw" would store now, converted as it converts the boxes;
-// none when the start angle is no number.
-std::optional<DrawingRecord> previewedRecord(const MainPanel &panel)
-{
-    const std::optional<double> degrees = numberOf(panel.Text4, panel.VScroll4);
-    if (!degrees)
-        return std::nullopt;
-    DrawingRecord record;
-    record.statRadius = numberOf(panel.Text1, panel.VScroll1).value_or(0) * 5;
-    record.rotRadius = numberOf(panel.Text2, panel.VScroll2).value_or(0) * 5;
-    record.penDistance = (numberOf(panel.Text3, panel.VScroll3).value_or(0) / 100) * record.rotRadius;
-    record.startAngle = (-WithinOneTurn(*degrees) / 180) * pi;
-    record.gearPosition = std::int16_t(panel.HScroll1.draggedValue().value_or(panel.HScroll1.value()));
-    return record;
 }
 
 void followLongLoops()
@@ -134,7 +108,7 @@ void CurvePreview::refresh()
     CanvasWindow *window = canvas.loaded();
     if (!window)
         return;
-    const std::optional<DrawingRecord> record = previewedRecord(m_panel);
+    const std::optional<DrawingRecord> record = m_panel.valuesToDraw(true);
     if (record != m_drawn)
         m_drawn.reset();
     if (!shown()) {

@@ -18,6 +18,7 @@
 #include "platform/textbox.h"
 
 #include <array>
+#include <optional>
 
 class MainPanel : public Form
 {
@@ -83,6 +84,11 @@ public:
 
     // "clear", which the generator's "clear" does too.
     void Command1_Click();
+
+    // The record "draw" makes of the boxes' values, without its colour;
+    // following the thumbs, a slider whose thumb is held counts where the
+    // thumb stands. None when the start angle is no number.
+    std::optional<DrawingRecord> valuesToDraw(bool followThumbs) const;
 
 protected:
     void onLoad() override;

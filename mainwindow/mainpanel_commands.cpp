@@ -46,6 +46,32 @@ void MainPanel::onUnload()
     End();
 }
 
+namespace {
+// A box's number, or where its slider's thumb stands while it is held and
+// the box still shows the old value.
+std::optional<double> valueOf(const TextBox &box, const ScrollBar &slider, bool followThumb)
+{
+    if (const std::optional<int> dragged = slider.draggedValue(); dragged && followThumb)
+        return *dragged;
+    return textToNumber(box.text());
+}
+} // namespace
+
+std::optional<DrawingRecord> MainPanel::valuesToDraw(bool followThumbs) const
+{
+    const std::optional<double> degrees = valueOf(Text4, VScroll4, followThumbs);
+    if (!degrees)
+        return std::nullopt;
+    DrawingRecord record;
+    record.statRadius = valueOf(Text1, VScroll1, followThumbs).value_or(0) * 5;
+    record.rotRadius = valueOf(Text2, VScroll2, followThumbs).value_or(0) * 5;
+    record.penDistance = (valueOf(Text3, VScroll3, followThumbs).value_or(0) / 100) * record.rotRadius;
+    record.startAngle = (-WithinOneTurn(*degrees) / 180) * pi;
+    const std::optional<int> position = HScroll1.draggedValue();
+    record.gearPosition = std::int16_t(position && followThumbs ? *position : HScroll1.value());
+    return record;
+}
+
 void MainPanel::start_Click()
 {
     // Nothing is stored or drawn when the drawing cannot be made.
@@ -53,8 +79,8 @@ void MainPanel::start_Click()
         ShowError("the drawing list is full and must be cleared");
         return;
     }
-    const std::optional<double> degrees = textToNumber(Text4.text());
-    if (!degrees) {
+    const std::optional<DrawingRecord> values = valuesToDraw(false);
+    if (!values) {
         ShowError("the start angle must be a number");
         return;
     }
@@ -66,12 +92,8 @@ void MainPanel::start_Click()
     const std::int16_t slot = drawCount;
     const NextDrawingColor before = CurrentNextDrawingColor();
     DrawingRecord &record = drawings.at(slot);
+    record = *values;
     record.color = chip0.backColor();
-    record.statRadius = numberOr0(Text1.text()) * 5;
-    record.rotRadius = numberOr0(Text2.text()) * 5;
-    record.penDistance = (numberOr0(Text3.text()) / 100) * record.rotRadius;
-    record.startAngle = (-WithinOneTurn(*degrees) / 180) * pi;
-    record.gearPosition = std::int16_t(HScroll1.value());
     drawCount = std::int16_t(slot + 1);
     NextColor();
     RememberAdded("draw", slot, before);
