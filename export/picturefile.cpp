@@ -19,7 +19,11 @@ bool ExportPicture(CommonDialog &dialog, const QString &filter, const QString &e
     dialog.setDefaultExtension(extension);
     if (!AskToSave(dialog, extension))
         return false;
-    const QString name = dialog.fileName();
+    return SavePicture(dialog.fileName(), write);
+}
+
+bool SavePicture(const QString &name, const std::function<bool(SaveFile &file, QString &reason)> &write)
+{
     SaveFile file(name);
     QString reason;
     if (file.open() && write(file, reason) && file.commit())

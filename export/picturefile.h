@@ -25,6 +25,10 @@ std::span<const DrawingRecord> DrawingsSinceClear();
 bool ExportPicture(CommonDialog &dialog, const QString &filter, const QString &extension,
                    const std::function<bool(SaveFile &file, QString &reason)> &write);
 
+// Writes the file with write as ExportPicture does, without asking for its
+// name.
+bool SavePicture(const QString &name, const std::function<bool(SaveFile &file, QString &reason)> &write);
+
 // False, with a message, while an earlier save still feeds a pipe whose
 // reader is slow: the program stays usable then, but saves one at a time.
 bool SaveCanStart();

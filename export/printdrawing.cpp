@@ -71,9 +71,7 @@ bool sendToPrinter(QPagedPaintDevice &device, const QPicture &page, ProgressDial
 // when the disk is full.
 void printIntoFile(const QPrinter &printer, const QPicture &page, ProgressDialog &progress)
 {
-    SaveFile file(printer.outputFileName());
-    bool written = file.open();
-    if (written) {
+    SavePicture(printer.outputFileName(), [&](SaveFile &file, QString &reason) {
         // Qt's writer does not look at what its device's writes return:
         // the page is made in memory and then saved.
         QBuffer pdf;
@@ -83,18 +81,21 @@ void printIntoFile(const QPrinter &printer, const QPicture &page, ProgressDialog
         writer.setPageLayout(printer.pageLayout());
         writer.setTitle(printer.docName());
         writer.setCreator(printer.creator());
-        written = sendToPrinter(writer, page, progress) && file.write(pdf.data().constData(), pdf.data().size());
-    }
-    if (written && file.commit())
-        return;
-    file.cancel();
-    ShowSaveFailure(printer.outputFileName(), file.errorString());
+        if (!sendToPrinter(writer, page, progress)) {
+            reason = "the page could not be made";
+            return false;
+        }
+        return file.write(pdf.data().constData(), pdf.data().size());
+    });
 }
 
 // The page is drawn into a picture first, which the user can stop: once
 // Qt's print engine has begun a page, it sends it whatever happens.
 void printPage(QPrinter &printer, const QString &title)
 {
+    const bool intoFile = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+    if (intoFile && !SaveCanStart())
+        return;
     const std::span<const DrawingRecord> records = DrawingsSinceClear();
     QString reason;
     const std::optional<PagePlacement> placement =
@@ -108,9 +109,8 @@ void printPage(QPrinter &printer, const QString &title)
     QPainter painter(&page);
     const bool drawn = PaintDrawingPage(painter, records, *placement, [&](int done) { return progress.advance(done); });
     painter.end();
-    if (drawn && printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        if (SaveCanStart())
-            printIntoFile(printer, page, progress);
+    if (drawn && intoFile) {
+        printIntoFile(printer, page, progress);
     } else if (drawn && !sendToPrinter(printer, page, progress)) {
         const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
         ShowError(QString("could not print on \"%1\"").arg(where));
