@@ -25,15 +25,6 @@ void drawCurve(Surface &surface)
     benchmark::DoNotOptimize(surface.image()); // every segment on the picture
 }
 
-void BM_DrawCurve(benchmark::State &state, const DrawingRecord &record)
-{
-    startProgram();
-    drawings[0] = record;
-    Surface &surface = canvas->surface();
-    for (auto _ : state)
-        drawCurve(surface);
-}
-
 // The tracer's samples, as pixel positions of the canvas's 1000-unit square,
 // gathered in the cheapest container.
 std::vector<QPointF> samples(const DrawingRecord &record, QSizeF pixels)
@@ -66,14 +57,6 @@ void drawBound(const DrawingRecord &record, BoundPicture &picture)
     QPainter painter(&picture.image);
     painter.setPen(picture.pen);
     painter.drawPolyline(points.data(), int(points.size()));
-}
-
-void BM_LowerBound(benchmark::State &state, const DrawingRecord &record)
-{
-    startProgram();
-    BoundPicture picture = boundPicture();
-    for (auto _ : state)
-        drawBound(record, picture);
 }
 
 double median(std::vector<double> values)
@@ -147,10 +130,6 @@ void BM_PreviewUpdate(benchmark::State &state)
     panel.previewcurve.trigger(); // the settings as they were
 }
 
-BENCHMARK_CAPTURE(BM_DrawCurve, startUp400, startUpCurve)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_LowerBound, startUp400, startUpCurve)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_DrawCurve, longest24000, longestCurve)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_LowerBound, longest24000, longestCurve)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_DrawCurveShown, longest24000, longestCurve)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PreviewUpdate)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_DrawCurveBesideBound, startUp400, startUpCurve)->Unit(benchmark::kMicrosecond);

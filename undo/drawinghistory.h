@@ -9,7 +9,8 @@
 // A drawing or a family keeps only the records it added; a clear, an open
 // or a film keeps the list it replaced, and on its undo the list it leaves,
 // so that a step never holds more than one list of 5001 records. An open
-// also takes back the colour mode and the zoom it brought. Steps are
+// also takes back the colour mode, the zoom and the palette it brought, and
+// an open or a clear the file the list came from. Steps are
 // remembered once their change has been made, before anything can yield;
 // undo and redo change the list in one stretch, then hand a running replay
 // or film over to the replay, so that the list is whole inside any yield.
