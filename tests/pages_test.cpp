@@ -40,6 +40,18 @@ protected:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(file);
     }
+    // File -> Print into the PDF file, on square paper of the side in
+    // millimetres, or on the paper proposed.
+    static void printTo(const QString &file, double paperMm = 0)
+    {
+        setPrintAnswer([file, paperMm](QPrinter &printer) {
+            if (paperMm > 0)
+                printer.setPageSize(QPageSize(QSizeF(paperMm, paperMm), QPageSize::Millimeter));
+            printInto(printer, file);
+            return true;
+        });
+        Form1->print.trigger();
+    }
 };
 
 // The page as the user expects it: the paper less 10 mm margins, the
@@ -158,11 +170,7 @@ TEST_F(Pages, PrintAndPreviewShowTheExportedPage)
     EXPECT_EQ(renderedPdf(path("previewed.pdf"), Dpi), exported);
 
     ProgressDialog::setCancelAnswer([](int done) { return done == 2; });
-    setPrintAnswer([&](QPrinter &printer) {
-        printInto(printer, path("cancelled.pdf"));
-        return true;
-    });
-    Form1->print.trigger();
+    printTo(path("cancelled.pdf"));
     exportAs(Form1->exportpdf, path("cancelled.pdf"));
     EXPECT_FALSE(QFileInfo::exists(path("cancelled.pdf")));
 
@@ -171,28 +179,15 @@ TEST_F(Pages, PrintAndPreviewShowTheExportedPage)
     ProgressDialog::setCancelAnswer({});
     for (const auto &[file, reason] : {std::pair(path("missing/printed.pdf"), QString("No such file or directory")),
                                        std::pair(path("caf\uFFFD.pdf"), UnencodableName)}) {
-        setPrintAnswer([&](QPrinter &printer) {
-            printInto(printer, file);
-            return true;
-        });
-        Form1->print.trigger();
+        printTo(file);
         EXPECT_EQ(errbox->Label1.caption(), "could not save \"" + file + "\": " + reason);
     }
     {
         const FileSizeLimit limit(1000);
-        setPrintAnswer([&](QPrinter &printer) {
-            printInto(printer, path("big.pdf"));
-            return true;
-        });
-        Form1->print.trigger();
+        printTo(path("big.pdf"));
     }
     EXPECT_EQ(errbox->Label1.caption(), "could not save \"" + path("big.pdf") + "\": File too large");
-    setPrintAnswer([&](QPrinter &printer) {
-        printer.setPageSize(QPageSize(QSizeF(15, 15), QPageSize::Millimeter));
-        printInto(printer, path("tiny.pdf"));
-        return true;
-    });
-    Form1->print.trigger();
+    printTo(path("tiny.pdf"), 15);
     EXPECT_EQ(errbox->Label1.caption(), "could not print: the paper has no room inside its margins");
     EXPECT_EQ(QDir(dir.path()).entryList({"*.pdf"}, QDir::Files), (QStringList{"exported.pdf", "previewed.pdf", "printed.pdf"}));
 
