@@ -46,7 +46,9 @@ void CurvePreview::connectEvents()
 {
     MainPanel &panel = m_panel;
     panel.previewcurve.setCheckable(true);
-    panel.previewcurve.setChecked(ProgramSettings().value(SettingKey, false).toBool());
+    // Off unless the settings say "true": a file edited by hand may say
+    // anything.
+    panel.previewcurve.setChecked(ProgramSettings().value(SettingKey).toString() == "true");
     connect(&panel.previewcurve, &MenuItem::clicked, this, &CurvePreview::itemClicked);
     for (TextBox *box : {&panel.Text1, &panel.Text2, &panel.Text3, &panel.Text4})
         connect(box, &TextBox::changed, this, &CurvePreview::schedule);

@@ -1,8 +1,10 @@
 #include "filedialogs.h"
 
 #include "platform/commondialog.h"
+#include "platform/savefile.h"
 
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 QString folderKey(const QString &kind)
@@ -33,6 +35,11 @@ bool ask(CommonDialog &dialog, const QString &kind, bool (CommonDialog::*show)()
 
 QSettings ProgramSettings()
 {
+    // A settings file that is no regular file (a pipe, say) would hold the
+    // program at its start: it then runs on its defaults and keeps nothing.
+    const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/rondel.conf";
+    if (SaveFile::holdsNoRegularFile(file))
+        return QSettings("/dev/null", QSettings::IniFormat);
     return QSettings("rondel");
 }
 

@@ -1,8 +1,15 @@
 #include "mainwindow/canvaswindow.h"
+#include "mainwindow/filedialogs.h"
 #include "support/fixtures.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QSettings>
+#include <QStandardPaths>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -107,6 +114,22 @@ TEST_F(Preview, ShowsInGreyWhatDrawWouldAddAndNothingOfItEntersThePicture)
         if (on)
             pressF3();
     }
+    // A value edited by hand that is no "true" leaves it off; a settings
+    // file that is a pipe is not waited for.
+    const QString settings = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/rondel.conf";
+    QFile::remove(settings);
+    QSettings("rondel").setValue("previewCurve", "banana");
+    Form1->exit.trigger();
+    startProgram();
+    EXPECT_FALSE(Form1->previewcurve.isChecked());
+    QFile::remove(settings);
+    ASSERT_EQ(mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+    auto reading = std::async(std::launch::async, [] { return ProgramSettings().value("previewCurve").toString(); });
+    const bool answered = reading.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+    if (!answered) // lets the reader go
+        ::close(::open(QFile::encodeName(settings).constData(), O_WRONLY | O_NONBLOCK));
+    EXPECT_TRUE(answered && reading.get().isEmpty());
+    QFile::remove(settings);
     setEndHook({});
 }
 
