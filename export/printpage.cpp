@@ -59,9 +59,10 @@ std::optional<PagePlacement> PagePlacement::of(std::span<const DrawingRecord> re
         // Such values come only from absurd typed input; no place on a
         // page would show them.
         if (!std::isfinite(curveReach) || !std::isfinite(records[i].startAngle)) {
-            reason = QString("drawing %1 has a %2 that is not a finite number")
-                         .arg(i + 1)
-                         .arg(std::isfinite(curveReach) ? "start angle" : "size");
+            const char *const what = std::isnan(records[i].penDistance) ? "pen distance"
+                                     : std::isfinite(curveReach)           ? "start angle"
+                                                                           : "size";
+            reason = QString("drawing %1 has a %2 that is not a finite number").arg(i + 1).arg(what);
             return std::nullopt;
         }
         reach = std::max(reach, curveReach);

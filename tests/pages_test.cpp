@@ -199,6 +199,9 @@ TEST_F(Pages, PrintAndPreviewShowTheExportedPage)
     setList({panelRecord(100, 40, 100, 0, -100), panelRecord(100, 40, std::numeric_limits<double>::infinity(), 0, -100)});
     Form1->print.trigger();
     EXPECT_EQ(errbox->Label1.caption(), "could not print: drawing 2 has a size that is not a finite number");
+    setList({panelRecord(100, 40, std::nan(""), 0, -100)});
+    Form1->print.trigger();
+    EXPECT_EQ(errbox->Label1.caption(), "could not print: drawing 1 has a pen distance that is not a finite number");
     EXPECT_FALSE(QFileInfo::exists(path("absurd.pdf")));
 
     clickClear();
