@@ -41,8 +41,8 @@ protected:
         printer.setOutputFileName(file);
     }
     // File -> Print into the PDF file, on square paper of the side in
-    // millimetres, or on the paper proposed.
-    static void printTo(const QString &file, double paperMm = 0)
+    // millimetres or on the paper proposed, on a disk that may be full.
+    static void printTo(const QString &file, double paperMm = 0, rlim_t diskBytes = RLIM_INFINITY)
     {
         setPrintAnswer([file, paperMm](QPrinter &printer) {
             if (paperMm > 0)
@@ -50,6 +50,7 @@ protected:
             printInto(printer, file);
             return true;
         });
+        const FileSizeLimit limit(diskBytes);
         Form1->print.trigger();
     }
 };
@@ -177,18 +178,18 @@ TEST_F(Pages, PrintAndPreviewShowTheExportedPage)
     // A print into a file fails as a save does; paper with no room inside
     // its margins is refused.
     ProgressDialog::setCancelAnswer({});
-    for (const auto &[file, reason] : {std::pair(path("missing/printed.pdf"), QString("No such file or directory")),
-                                       std::pair(path("caf\uFFFD.pdf"), UnencodableName)}) {
-        printTo(file);
-        EXPECT_EQ(errbox->Label1.caption(), "could not save \"" + file + "\": " + reason);
+    const auto saveFailure = [&](const QString &file, const QString &reason) {
+        return "could not save \"" + path(file) + "\": " + reason;
+    };
+    const std::pair<std::function<void()>, QString> failures[] = {
+        {[&] { printTo(path("missing/printed.pdf")); }, saveFailure("missing/printed.pdf", "No such file or directory")},
+        {[&] { printTo(path("caf\uFFFD.pdf")); }, saveFailure("caf\uFFFD.pdf", UnencodableName)},
+        {[&] { printTo(path("big.pdf"), 0, 1000); }, saveFailure("big.pdf", "File too large")},
+        {[&] { printTo(path("tiny.pdf"), 15); }, "could not print: the paper has no room inside its margins"}};
+    for (const auto &[print, message] : failures) {
+        print();
+        EXPECT_EQ(errbox->Label1.caption(), message);
     }
-    {
-        const FileSizeLimit limit(1000);
-        printTo(path("big.pdf"));
-    }
-    EXPECT_EQ(errbox->Label1.caption(), "could not save \"" + path("big.pdf") + "\": File too large");
-    printTo(path("tiny.pdf"), 15);
-    EXPECT_EQ(errbox->Label1.caption(), "could not print: the paper has no room inside its margins");
     EXPECT_EQ(QDir(dir.path()).entryList({"*.pdf"}, QDir::Files), (QStringList{"exported.pdf", "previewed.pdf", "printed.pdf"}));
 
     // Values that only absurd typed input makes are refused.
