@@ -192,9 +192,7 @@ TEST_F(Files, RefusedFilesNameTheFirstThingWrongAndChangeNothing)
     ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe.rondel")).constData(), 0600), 0);
     EXPECT_FALSE(OpenDrawingFile(path("pipe.rondel")));
     EXPECT_EQ(errbox->Label1.caption(), "could not open \"" + path("pipe.rondel") + "\": it is not a regular file");
-    QFile big(path("big.rondel"));
-    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(LargestDrawingFile + 1));
-    big.close();
+    ASSERT_TRUE(QFile(path("big.rondel")).open(QIODevice::WriteOnly) && QFile::resize(path("big.rondel"), LargestDrawingFile + 1));
     EXPECT_FALSE(OpenDrawingFile(path("big.rondel")));
     EXPECT_EQ(errbox->Label1.caption(), "could not open \"" + path("big.rondel") + "\": it is larger than 16 MB");
 

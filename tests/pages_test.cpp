@@ -2,7 +2,6 @@
 #include "infowindows/errorwindow.h"
 #include "platform/printdialog.h"
 #include "platform/progressdialog.h"
-#include "platform/savefile.h"
 #include "support/fixtures.h"
 
 #include <QApplication>
@@ -183,7 +182,6 @@ TEST_F(Pages, PrintAndPreviewShowTheExportedPage)
     };
     const std::pair<std::function<void()>, QString> failures[] = {
         {[&] { printTo(path("missing/printed.pdf")); }, saveFailure("missing/printed.pdf", "No such file or directory")},
-        {[&] { printTo(path("caf\uFFFD.pdf")); }, saveFailure("caf\uFFFD.pdf", UnencodableName)},
         {[&] { printTo(path("big.pdf"), 0, 1000); }, saveFailure("big.pdf", "File too large")},
         {[&] { printTo(path("tiny.pdf"), 15); }, "could not print: the paper has no room inside its margins"}};
     for (const auto &[print, message] : failures) {

@@ -117,7 +117,6 @@ TEST_F(Preview, ShowsInGreyWhatDrawWouldAddAndNothingOfItEntersThePicture)
     // A value edited by hand that is no "true" leaves it off; a settings
     // file that is a pipe is not waited for.
     const QString settings = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/rondel.conf";
-    QFile::remove(settings);
     QSettings("rondel").setValue("previewCurve", "banana");
     Form1->exit.trigger();
     startProgram();
@@ -129,7 +128,6 @@ TEST_F(Preview, ShowsInGreyWhatDrawWouldAddAndNothingOfItEntersThePicture)
     if (!answered) // lets the reader go
         ::close(::open(QFile::encodeName(settings).constData(), O_WRONLY | O_NONBLOCK));
     EXPECT_TRUE(answered && reading.get().isEmpty());
-    QFile::remove(settings);
     setEndHook({});
 }
 
