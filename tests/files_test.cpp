@@ -36,6 +36,7 @@ TEST_F(Files, AListWrittenAndReadBackIsTheSameList)
         EXPECT_EQ(std::pair(film->records[0].statRadius, film->records[0].rotRadius),
                   size == 0 ? std::pair(175.0, 50.0) : std::pair(600.0, 350.0));
     }
+    setRndSource({});
 
     // A full list at the smallest zoom, in random colours, with values that
     // only absurd typed input makes and JSON has no numbers for, reopens as
